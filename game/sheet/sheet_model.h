@@ -1,0 +1,59 @@
+// The score sheet's model: its columns, rows and fill-order rules, read from and written to the
+// captions of the sheet cells.
+#pragma once
+
+#include <string>
+
+#include "game/window/frm_quopa.h"
+
+namespace quopa {
+
+// The fill-order rule of a column.
+enum class TipoDeColuna { Descida, Subida, Desordem, PrimeiraMao };
+
+// Rows of a column.
+constexpr int kPrimeiraLinha = 1;
+constexpr int kUltimaLinha = 18;
+constexpr int kSomaSuperior = 7;   // "="
+constexpr int kBonus = 8;          // "+"
+constexpr int kTotalSuperior = 9;  // "T"
+constexpr int kQuadra = 10;
+constexpr int kFull = 11;
+constexpr int kSeguidaMinima = 12;
+constexpr int kSeguidaMaxima = 13;
+constexpr int kMinimo = 14;
+constexpr int kMaximo = 15;
+constexpr int kQuopa = 16;
+constexpr int kTotalInferior = 17;  // "T"
+constexpr int kTotalColuna = 18;    // "T+T"
+
+// A scoring row: 1-6 and 10-16.
+bool LinhaDePontos(int row);
+
+// A box is filled when its caption is not "".
+inline bool CasaVazia(const rt::Label& cell) { return cell.caption().empty(); }
+
+// The numeric value of a cell: Val of its caption ("" and "/" read 0, "+30" reads 30).
+double ValorDaCasa(const rt::Label& cell);
+
+// Whether the column's order rule opens the empty box `row` (Descida and Subida allow exactly
+// one box at a time; Desordem and PrimeiraMao any). Only meaningful for scoring rows.
+bool OrdemPermite(LabelArray& column, TipoDeColuna kind, int row);
+
+// One of the eight columns of the two players.
+struct ColunaDaFolha {
+    LabelArray* cells;
+    int player;  // 1 or 2
+    TipoDeColuna kind;
+    const char* tag;  // the undo tag: "B", "C", "D", "S", "Bb", "Cb", "Db", "Sb"
+};
+
+// The eight columns of a window, in the order B, C, D, S of player 1, then of player 2.
+struct Colunas {
+    ColunaDaFolha all[8];
+};
+Colunas ColunasDe(frmQUOPA& form);
+// The four columns of one player, in the order B, C, D, S.
+void ColunasDoJogador(frmQUOPA& form, int player, ColunaDaFolha out[4]);
+
+}  // namespace quopa
