@@ -1,1 +1,46 @@
-int main() { return 0; }
+// The program: Qt, the services, the start procedure, and the event loop while a form is loaded.
+#include <QApplication>
+#include <QIcon>
+
+#include "app/module1.h"
+#include "resources/resources.h"
+#include "runtime/app.h"
+#include "runtime/qt/convert.h"
+#include "runtime/qt/qt_clock.h"
+#include "runtime/qt/qt_dialogs.h"
+#include "runtime/qt/qt_display.h"
+#include "runtime/qt/qt_folders.h"
+#include "runtime/qt/qt_help.h"
+#include "runtime/qt/qt_instance.h"
+#include "runtime/qt/qt_settings.h"
+#include "runtime/qt/qt_sound.h"
+#include "runtime/qt/qt_timers.h"
+
+int main(int, char** argv) {
+    // The program takes no arguments: Qt is handed the program's name only.
+    static int argc = 1;
+    static char* args[] = {argv[0], nullptr};
+    QApplication application(argc, args);
+    QApplication::setApplicationName("Dazivuvera");
+
+    // The services live inside the application object's lifetime: they hold Qt objects.
+    rt::qt::QtSettingsStore settings;
+    rt::qt::QtDialogs dialogs;
+    rt::qt::QtHelpViewer help;
+    rt::qt::QtSoundOutput sound;
+    rt::qt::QtTimerService timers;
+    rt::qt::QtClock clock;
+    rt::qt::QtDisplay display;
+    rt::qt::QtSpecialFolders folders;
+    rt::qt::QtInstanceLock instance;
+    rt::app().install(rt::Services{&settings, &dialogs, &help, &sound, &timers, &clock, &display,
+                                   &folders, &instance});
+
+    QApplication::setWindowIcon(QIcon(rt::qt::toPixmap(quopa::resources::icon(1))));
+
+    if (rt::guard(quopa::Main)) display.run();
+
+    // Forms that are still loaded outlive main; nothing may reach the services from now on.
+    rt::app().install(rt::Services{});
+    return 0;
+}

@@ -14,11 +14,13 @@ constexpr double kHighlightReach = 2.0;
 
 }  // namespace
 
-Placement drawDieBody(Canvas& canvas, const Placement& die, const DieColours& colours,
-                      double half, double corner) {
+Placement drawDieBody(Canvas& canvas, const Placement& die, const DieColours& colours, double half,
+                      double corner) {
     // Distances are measured in drawing units and turned into canvas pixels by the scale, so
     // the outline stays one pixel wide on a small die.
-    auto distance = [&](Point p) { return roundedSquare(die.toLocal(p), half, corner) * die.scale; };
+    auto distance = [&](Point p) {
+        return roundedSquare(die.toLocal(p), half, corner) * die.scale;
+    };
     canvas.fill([&](Point p) { return distance(p) < 0; }, colours.outline);
     canvas.fill(
         [&](Point p) {
@@ -60,7 +62,8 @@ const PipLayout& pipLayout(int face) {
 
 void drawPip(Canvas& canvas, const Placement& face, Point centre, double radius, rt::Color pip,
              rt::Color rim) {
-    canvas.fillShape(face, [&](Point p) { return circle(p, centre, radius); }, pip);
+    canvas.fillShape(
+        face, [&](Point p) { return circle(p, centre, radius); }, pip);
     canvas.fillShape(
         face,
         [&](Point p) {
@@ -68,6 +71,76 @@ void drawPip(Canvas& canvas, const Placement& face, Point centre, double radius,
             return std::max(circle(p, centre, radius), radius * 0.75 - (d.x + d.y));
         },
         rim);
+}
+
+namespace {
+
+// One visible face of a cube: the points corner + s * across + t * down for s, t in [0, 1].
+struct CubeFace {
+    Point across;
+    Point down;
+    rt::Color colour;
+    int value;
+};
+
+// The face coordinates (s, t) of a point.
+Point faceCoordinates(const CubeFace& f, Point p) {
+    const double det = f.across.x * f.down.y - f.across.y * f.down.x;
+    return {(p.x * f.down.y - p.y * f.down.x) / det, (f.across.x * p.y - f.across.y * p.x) / det};
+}
+
+constexpr double kCubePipSpread = 0.22;  // pip step, in face coordinates
+// Pips are round on the screen, whatever the slant of their face, so that the small pips of an
+// icon stay dots; their radii are fractions of the die's edge.
+constexpr double kCubePipRadius = 0.1;
+constexpr double kCubeAceRadius = 0.19;
+
+bool onCubePip(const CubeFace& f, Point p, double edge, const CubeLook& look, rt::Color& colour) {
+    if (f.value < 1) return false;
+    const PipLayout& layout = pipLayout(f.value);
+    const bool ace = f.value == 1;
+    for (int i = 0; i < layout.count; ++i) {
+        const Point st = Point{0.5, 0.5} + layout.at[i] * kCubePipSpread;
+        const Point c = f.across * st.x + f.down * st.y;
+        if (length(p - c) < (ace ? kCubeAceRadius : kCubePipRadius) * edge) {
+            colour = ace ? look.ace : look.pip;
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+void drawCube(Canvas& canvas, const Placement& where, double edge, const CubeLook& look) {
+    const Point upRight{edge * 0.866, -edge * 0.5};
+    const Point upLeft{-edge * 0.866, -edge * 0.5};
+    const Point downward{0, edge};
+    const CubeFace faces[3] = {
+        {upRight, upLeft, look.top, look.topValue},
+        {upLeft, downward, look.left, look.leftValue},
+        {upRight, downward, look.right, look.rightValue},
+    };
+    // The distance to a face's edge, in canvas pixels, from its face coordinates: the faces are
+    // rhombi with 120-degree corners.
+    const double pixelsPerUnit = edge * 0.866 * where.scale;
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x) {
+            const Point p = where.toLocal(Point{x + 0.5, y + 0.5});
+            for (const CubeFace& f : faces) {
+                const Point st = faceCoordinates(f, p);
+                if (st.x < 0 || st.x > 1 || st.y < 0 || st.y > 1) continue;
+                const double outer = std::min(1 - st.x, 1 - st.y) * pixelsPerUnit;
+                const double inner = std::min(st.x, st.y) * pixelsPerUnit;
+                rt::Color colour = f.colour;
+                if (outer < 1.0 || inner < 0.5)
+                    colour = look.outline;
+                else
+                    onCubePip(f, p, edge, look, colour);
+                canvas.plot(x, y, colour);
+                break;
+            }
+        }
 }
 
 }  // namespace quopa::resources::draw

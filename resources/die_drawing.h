@@ -39,3 +39,19 @@ void drawPip(Canvas& canvas, const Placement& face, Point centre, double radius,
              rt::Color rim);
 
 }  // namespace quopa::resources::draw
+
+namespace quopa::resources::draw {
+
+// A die seen from above a corner: its top face and two side faces, each showing a value 1-6 or
+// blank (0). The front top corner is the placement's origin; the die reaches `edge` drawing
+// units up and down from it.
+struct CubeLook {
+    rt::Color outline;
+    rt::Color top, left, right;  // the faces, lit from above and the left
+    rt::Color pip;
+    rt::Color ace;  // a single pip is drawn larger, in this colour
+    int topValue = 0, leftValue = 0, rightValue = 0;
+};
+void drawCube(Canvas& canvas, const Placement& where, double edge, const CubeLook& look);
+
+}  // namespace quopa::resources::draw

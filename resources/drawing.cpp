@@ -37,7 +37,9 @@ double roundedSquare(Point p, double half, double radius) {
     return outside + std::min(std::max(qx, qy), 0.0) - radius;
 }
 
-double circle(Point p, Point centre, double radius) { return length(p - centre) - radius; }
+double circle(Point p, Point centre, double radius) {
+    return length(p - centre) - radius;
+}
 
 double segment(Point p, Point a, Point b, double halfWidth) {
     const Point ab = b - a;

@@ -26,10 +26,18 @@ struct Point {
     double x = 0;
     double y = 0;
 };
-inline Point operator+(Point a, Point b) { return {a.x + b.x, a.y + b.y}; }
-inline Point operator-(Point a, Point b) { return {a.x - b.x, a.y - b.y}; }
-inline Point operator*(Point a, double k) { return {a.x * k, a.y * k}; }
-inline double length(Point p) { return std::hypot(p.x, p.y); }
+inline Point operator+(Point a, Point b) {
+    return {a.x + b.x, a.y + b.y};
+}
+inline Point operator-(Point a, Point b) {
+    return {a.x - b.x, a.y - b.y};
+}
+inline Point operator*(Point a, double k) {
+    return {a.x * k, a.y * k};
+}
+inline double length(Point p) {
+    return std::hypot(p.x, p.y);
+}
 
 // Where a drawing stands on the canvas: its own origin at `centre`, turned clockwise by
 // `degrees` and enlarged by `scale`. Shapes are written in the drawing's own units.
@@ -55,7 +63,7 @@ double arc(Point p, Point centre, double radius, double halfWidth, double from, 
 bool insideStar(Point p, double outer, double inner, int points);
 
 class Canvas {
-public:
+  public:
     Canvas(int width, int height) : bitmap_(width, height, kTransparent) {}
 
     int width() const { return bitmap_.width; }
@@ -85,13 +93,13 @@ public:
     }
     rt::Bitmap take() { return std::move(bitmap_); }
 
-private:
+  private:
     rt::Bitmap bitmap_;
 };
 
 // Pictures drawn on first request and kept, so one key always gives the same picture handle.
 class PictureCache {
-public:
+  public:
     template <class Draw>
     rt::Picture get(int key, Draw&& draw) {
         std::lock_guard<std::mutex> lock(mutex_);
@@ -101,7 +109,7 @@ public:
         return it->second;
     }
 
-private:
+  private:
     std::mutex mutex_;
     std::map<int, rt::Picture> pictures_;
 };

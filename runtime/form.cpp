@@ -140,7 +140,7 @@ void Form::load() {
     loaded_ = true;
     if (unloadRequestedWhileLoading_) {
         unloadRequestedWhileLoading_ = false;
-        unload();
+        finishUnload();
     }
 }
 
@@ -174,6 +174,10 @@ void Form::unload() {
     int cancel = 0;
     Form_Unload(cancel);
     if (cancel != 0) return;
+    finishUnload();
+}
+
+void Form::finishUnload() {
     loaded_ = false;
     visible_ = false;
     shownOnce_ = false;

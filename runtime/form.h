@@ -120,6 +120,7 @@ private:
         if (peer_) peer_->changed(property);
     }
     void checkMovable() const;
+    void finishUnload();
     void resized();
 
     std::string name_;
@@ -170,6 +171,14 @@ public:
     // Unloads the instance if it is loaded; nothing otherwise.
     static void unloadIfLoaded() {
         if (T* form = slot()) form->unload();
+    }
+    // Drops the instance without running its unload handler (tests start each case afresh).
+    static void discard() {
+        if (T* form = slot()) {
+            slot() = nullptr;
+            form->setUnloadListener(nullptr);
+            retire(form);
+        }
     }
 
 private:

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -78,11 +79,16 @@ private:
     int helpContext_ = 0;
 };
 
-// An array of menu items under one parent, created at design with fixed indexes.
+// An array of menu items under one parent, created with fixed indexes at the array's place
+// among its siblings.
 class MenuArray {
 public:
-    MenuArray(Menu* parent, std::string name) : parent_(parent), name_(std::move(name)) {}
+    MenuArray(Menu* parent, std::string name, std::initializer_list<int> indexes)
+        : parent_(parent), name_(std::move(name)) {
+        for (int index : indexes) create(index);
+    }
 
+private:
     Menu& create(int index) {
         auto item = std::make_unique<Menu>(parent_, name_, index);
         Menu& ref = *item;
@@ -92,6 +98,8 @@ public:
         items_[index] = std::move(item);
         return ref;
     }
+
+public:
     Menu& operator[](int index) {
         auto it = items_.find(index);
         if (it == items_.end())

@@ -124,9 +124,19 @@ uint64_t splitmix(uint64_t& x) {
     return z ^ (z >> 31);
 }
 
+std::function<double()>& randomSource() {
+    static std::function<double()> source;
+    return source;
+}
+
 }  // namespace
 
-double Rnd() { return static_cast<double>(next() >> 11) * (1.0 / 9007199254740992.0); }
+double Rnd() {
+    if (randomSource()) return randomSource()();
+    return static_cast<double>(next() >> 11) * (1.0 / 9007199254740992.0);
+}
+
+void setRandomSource(std::function<double()> source) { randomSource() = std::move(source); }
 
 void Randomize() {
     // The clock is mixed into the state, never put in its place: two re-seedings within one tick

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,6 +47,9 @@ double Rnd();
 void Randomize();
 // Seeds the generator with a fixed value (tests and benchmarks).
 void seedRandom(uint64_t seed);
+// Replaces the generator by a source of values in [0, 1) (tests script the dice with it); an empty
+// function gives the generator back.
+void setRandomSource(std::function<double()> source);
 
 // Character-counting text helpers (UTF-8 aware).
 std::size_t Len(std::string_view text);

@@ -138,10 +138,10 @@ public:
     rt::Menu mnuFama{&mnuTodosSons, "mnuFama"};
     rt::Menu psepa1{&mnuPrefere, "psepa1"};
     rt::Menu mnutentar{&mnuPrefere, "mnutentar"};
-    rt::MenuArray MnuJogadas{&mnutentar, "MnuJogadas"};
+    rt::MenuArray MnuJogadas{&mnutentar, "MnuJogadas", {0, 1}};
     rt::Menu psepa2{&mnuPrefere, "psepa2"};
     rt::Menu MnuJogado{&mnuPrefere, "MnuJogado"};
-    rt::MenuArray MnuJoga{&MnuJogado, "MnuJoga"};
+    rt::MenuArray MnuJoga{&MnuJogado, "MnuJoga", {0, 1}};
     rt::Menu mnuNome1{&MnuJogado, "mnuNome1"};
     rt::Menu mnuNome2{&MnuJogado, "mnuNome2"};
     rt::Menu psepa3{&mnuPrefere, "psepa3"};
@@ -163,7 +163,7 @@ public:
     rt::Menu mnuHabilitaTeclado{&mnuPapel, "mnuHabilitaTeclado"};
 
     rt::Menu mnuidioma{this, "mnuidioma"};
-    rt::MenuArray mnuLingua{&mnuidioma, "mnuLingua"};
+    rt::MenuArray mnuLingua{&mnuidioma, "mnuLingua", {0, 1}};
 
     rt::Menu mnuInfo{this, "mnuInfo"};
     rt::Menu mnuPlacar{&mnuInfo, "mnuPlacar"};

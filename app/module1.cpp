@@ -1,0 +1,50 @@
+// The shared variables and the start of the program: the language, the single-instance check and
+// the splash window.
+#include "app/module1.h"
+
+#include <exception>
+
+#include "app/frm_splash.h"
+#include "runtime/app.h"
+#include "runtime/errors.h"
+
+namespace quopa {
+
+rt::FixedString<1> Idioma;
+std::string CaminhoApp;
+std::string Arquivo;
+std::shared_ptr<const std::vector<uint8_t>> SomDados;
+
+bool IdiomaPortugues() {
+    return rt::Val(Idioma.str()) == 0;
+}
+
+void Main() {
+    Idioma = "0";
+    PegaIdioma();
+    VerificaInstancia();
+    frmSplash::instance().show();
+}
+
+void PegaIdioma() {
+    try {
+        // A Portuguese system keeps its programs in a folder of that name at the root of the
+        // drive; its absence is the best hint that the user reads English.
+        std::string padrao = PastaExiste("\\Arquivos de programas") ? "0" : "1";
+        Idioma = rt::GetSetting(kNomeAplicativo, "MainForm", "Language", padrao);
+    } catch (const std::exception&) {
+        Idioma = "0";
+    }
+}
+
+void VerificaInstancia() {
+    if (!rt::app().previousInstance()) return;
+    if (IdiomaPortugues())
+        rt::MsgBox("O Aplicativo já está sendo executado!", rt::kInformation, " Aviso");
+    else
+        rt::MsgBox("The Application is running already!", rt::kInformation, " Warning");
+    // The running copy is left alone; this one goes without unloading or saving anything.
+    rt::End();
+}
+
+}  // namespace quopa

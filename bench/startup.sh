@@ -1,0 +1,123 @@
+#!/usr/bin/env bash
+# Start-up benchmark of the real program (not a test; CI does not run it).
+#
+#   bench/startup.sh [PROGRAM] [RUNS]        defaults: build/Dazivuvera, 10 runs
+#
+# Starts PROGRAM RUNS times under a private virtual X display with a window manager (Xvfb and
+# openbox, as tools/screenshot does), each time with a fresh HOME, and reports the median and the
+# range of:
+#   splash      time from the process start to its first window (the splash) being mapped
+#   main        time from the process start to the main window " Ostrelo Tuvel Quopa" being shown
+#   peak RSS    VmHWM of the process, read after the idle period
+#   idle CPU    user + system CPU time used in the IDLE_S seconds (default 10) after the main
+#               window appeared; an idle program uses next to none
+# Needs Xvfb, openbox, xdotool, xdpyinfo and xprop.
+set -u
+
+prog=$(readlink -f "${1:-build/Dazivuvera}")
+runs=${2:-10}
+idle_s=${IDLE_S:-10}
+timeout_s=${TIMEOUT_S:-30}
+
+[ -x "$prog" ] || { echo "no program at $prog" >&2; exit 2; }
+for t in Xvfb openbox xdotool xdpyinfo xprop; do
+  command -v "$t" >/dev/null || { echo "missing tool: $t" >&2; exit 2; }
+done
+
+work=$(mktemp -d)
+xpid="" wmpid="" apid=""
+cleanup() {
+  [ -n "$apid" ] && kill "$apid" 2>/dev/null
+  [ -n "$wmpid" ] && kill "$wmpid" 2>/dev/null
+  [ -n "$xpid" ] && kill "$xpid" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+# One display and window manager for all runs: only the program's own start is measured.
+n=150; while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
+export DISPLAY=:$n
+Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 & xpid=$!
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start" >&2; exit 1; }
+openbox >/dev/null 2>&1 & wmpid=$!
+for _ in $(seq 100); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+  sleep 0.05
+done
+
+now_us() { local t=${EPOCHREALTIME/[.,]/}; echo "$t"; }
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null; }
+hz=$(getconf CLK_TCK)
+
+# Waits until a visible window of the process meets all the extra xdotool search conditions
+# (xdotool's default is any of them), polling every 5 ms; prints the microseconds since $2, or
+# nothing when the process ends or the time runs out.
+wait_window() {
+  local pid=$1 start=$2; shift 2
+  local deadline=$(( start + timeout_s * 1000000 ))
+  while :; do
+    if xdotool search --all --onlyvisible --pid "$pid" "$@" >/dev/null 2>&1; then
+      echo $(( $(now_us) - start )); return 0
+    fi
+    kill -0 "$pid" 2>/dev/null || return 1
+    [ "$(now_us)" -lt "$deadline" ] || return 1
+    sleep 0.005
+  done
+}
+
+: >"$work/splash" ; : >"$work/main" ; : >"$work/rss" ; : >"$work/cpu"
+failed=0
+for r in $(seq "$runs"); do
+  home="$work/home$r"; mkdir -p "$home/.run"; chmod 700 "$home/.run"
+  start=$(now_us)
+  HOME=$home XDG_RUNTIME_DIR=$home/.run XDG_CONFIG_HOME=$home/.config \
+    "$prog" >"$home/program.log" 2>&1 & apid=$!
+  splash=$(wait_window "$apid" "$start")
+  main=$(wait_window "$apid" "$start" --name "^ Ostrelo Tuvel Quopa$")
+  if [ -z "$splash" ] || [ -z "$main" ]; then
+    echo "run $r: the program did not show its windows; its output ends with:" >&2
+    tail -n 3 "$home/program.log" | sed 's/^/    /' >&2
+    failed=$((failed + 1))
+  else
+    before=$(cpu_ticks "$apid")
+    sleep "$idle_s"
+    after=$(cpu_ticks "$apid")
+    rss=$(awk '/^VmHWM:/ {print $2}' "/proc/$apid/status" 2>/dev/null)
+    if [ -z "$before" ] || [ -z "$after" ] || [ -z "$rss" ]; then
+      echo "run $r: the program ended during the idle period" >&2
+      failed=$((failed + 1))
+    else
+      echo $(( splash / 1000 )) >>"$work/splash"
+      echo $(( main / 1000 )) >>"$work/main"
+      echo "$rss" >>"$work/rss"
+      echo $(( (after - before) * 1000 / hz )) >>"$work/cpu"
+      printf 'run %2d: splash %5d ms, main %5d ms, peak RSS %6.1f MiB, idle CPU %4d ms\n' \
+        "$r" $((splash / 1000)) $((main / 1000)) "$(echo "$rss" | awk '{print $1 / 1024}')" \
+        $(( (after - before) * 1000 / hz ))
+    fi
+  fi
+  kill "$apid" 2>/dev/null; wait "$apid" 2>/dev/null; apid=""
+done
+
+# median, min and max of a file of numbers, one a line, scaled by $2
+summary() {
+  sort -n "$1" | awk -v s="$2" '{v[NR] = $1 / s}
+    END {
+      if (NR == 0) { print "      -       -       -"; exit }
+      m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+      printf "%9.1f %9.1f %9.1f\n", m, v[1], v[NR]
+    }'
+}
+
+ok=$((runs - failed))
+echo
+echo "$(basename "$prog"): $ok of $runs runs (Xvfb 1280x1024, openbox, fresh HOME each run)"
+printf '%-28s %9s %9s %9s\n' "" median min max
+printf '%-28s %s\n' "splash mapped (ms)" "$(summary "$work/splash" 1)"
+printf '%-28s %s\n' "main window shown (ms)" "$(summary "$work/main" 1)"
+printf '%-28s %s\n' "peak RSS (MiB)" "$(summary "$work/rss" 1024)"
+printf '%-28s %s\n' "idle CPU in ${idle_s} s (ms)" "$(summary "$work/cpu" 1)"
+[ "$failed" -eq 0 ]

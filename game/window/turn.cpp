@@ -1,0 +1,163 @@
+// The end of a turn after a marking, and the roll buttons kept in step with the rolls left.
+//
+// Every write to a rolls-left label runs its change handler at once, and that handler may write
+// the same label again (through AtualizaJogadas); the chain ends because a write of the text a
+// label already holds runs nothing. The order of the writes below is therefore part of the
+// behaviour.
+#include <string>
+
+#include "app/module1.h"
+#include "game/sheet/sheet_model.h"
+#include "game/window/dice.h"
+#include "game/window/frm_quopa.h"
+#include "runtime/values.h"
+
+namespace quopa {
+
+namespace {
+
+// What the twin procedures of the two players differ in.
+struct Jogador {
+    int16_t& naoJogou;
+    rt::Label& contador;       // Jogad1 / Jogad2: rolls left
+    rt::Label& volte;          // lblVolte11 / lblVolte12: the undo copy of the rolls left
+    rt::Label& casasMarcadas;  // lblTotJogador1 / lblTotJogador2
+    rt::CommandButton& botao;  // his roll button
+    rt::CommandButton& outroBotao;
+    rt::CommandButton& voltar;  // his back button
+    rt::Label& cursor;          // his keyboard cursor
+    LabelArray& colunaB;
+    LabelArray& colunaC;
+    LabelArray& colunaD;
+    void (frmQUOPA::*limpaColunas)();
+    void (frmQUOPA::*limpaColunaS)();
+    void (frmQUOPA::*atualizaJogadas)();
+};
+
+Jogador Jogador1(frmQUOPA& f) {
+    return {f.NaoJogou1,
+            f.Jogad1,
+            f.lblVolte11,
+            f.lblTotJogador1,
+            f.cmdPlay,
+            f.cmdPlay2,
+            f.cmdBack,
+            f.LTc1,
+            f.lblB,
+            f.lblC,
+            f.lblD,
+            &frmQUOPA::LimpaDestaque1,
+            &frmQUOPA::LimpaDestaqueS1,
+            &frmQUOPA::AtualizaJogadas1};
+}
+
+Jogador Jogador2(frmQUOPA& f) {
+    return {f.NaoJogou2,
+            f.Jogad2,
+            f.lblVolte12,
+            f.lblTotJogador2,
+            f.cmdPlay2,
+            f.cmdPlay,
+            f.cmdBack2,
+            f.LTc2,
+            f.lblBB,
+            f.lblCB,
+            f.lblDB,
+            &frmQUOPA::LimpaDestaque2,
+            &frmQUOPA::LimpaDestaqueS2,
+            &frmQUOPA::AtualizaJogadas2};
+}
+
+constexpr const char* kCasasDaFolha = "52";
+constexpr const char* kJogar = "&Roll  ";
+
+void EncerraVez(frmQUOPA& f, const Jogador& j, bool cursorPrimeiro) {
+    j.naoJogou = 1;
+    f.lblVolta.setCaption(f.lblJogadas.caption());
+    j.volte.setCaption(j.contador.caption());
+    // At "52" this write ends the player's game inside its change handler (totals, records)
+    // before the rest of this procedure runs.
+    j.casasMarcadas.setCaption(rt::CStr(rt::Val(j.casasMarcadas.caption()) + 1));
+    if (rt::Val(f.lblJogadas.caption()) > 0) {
+        (f.*j.limpaColunas)();
+        (f.*j.limpaColunaS)();
+    }
+    if (j.casasMarcadas.caption() == kCasasDaFolha) {
+        // The twins differ in the order of these writes; none of them raises an event.
+        if (cursorPrimeiro) j.cursor.setVisible(false);
+        f.lblSomaSelecionados.setCaption("");
+        f.lblPontos.setCaption("");
+        if (!cursorPrimeiro) j.cursor.setVisible(false);
+        return;
+    }
+    j.voltar.setVisible(true);
+    f.lblJogadas.setCaption("0");
+    j.contador.setCaption(f.lblPodeJogar.caption());
+    // With two players the other player's roll button takes over; with one the same player
+    // rolls again.
+    if (f.MnuJoga[1].checked()) {
+        j.outroBotao.setVisible(true);
+        j.botao.setVisible(false);
+    }
+}
+
+void ContadorMudou(frmQUOPA& f, const Jogador& j) {
+    if (rt::Val(j.contador.caption()) < 1) {
+        for (const Dado& d : DadosDe(f)) d.imagem.setMousePointer(kPonteiroPadrao);
+        j.botao.setCaption(Idioma == "0" ? "Marcar pontos" : "Mark points");
+        j.botao.setEnabled(false);
+        return;
+    }
+    j.botao.setCaption(kJogar + j.contador.caption());
+    j.botao.setEnabled(true);
+    // Rows 9 and 18 of columns B, C and D all hold a number once those columns are complete
+    // (or earlier, with the running totals); AtualizaJogadas makes the full test.
+    if (!CasaVazia(j.colunaB[9]) && !CasaVazia(j.colunaC[9]) && !CasaVazia(j.colunaD[9]))
+        if (!CasaVazia(j.colunaB[18]) && !CasaVazia(j.colunaC[18]) && !CasaVazia(j.colunaD[18]))
+            (f.*j.atualizaJogadas)();
+}
+
+bool ColunasBCDCompletas(const Jogador& j) {
+    for (int row = 1; row <= 18; ++row)
+        if (CasaVazia(j.colunaB[row]) || CasaVazia(j.colunaC[row]) || CasaVazia(j.colunaD[row]))
+            return false;
+    return true;
+}
+
+void AtualizaJogadas(frmQUOPA& f, const Jogador& j) {
+    // Two passes over the rows, one setting the italic font for a full row and one clearing it
+    // for a row with an empty cell, leave it set exactly when all 54 cells are filled.
+    j.contador.setFontItalic(ColunasBCDCompletas(j));
+    if (j.contador.fontItalic()) {
+        // Only column S is left, and it takes points from a turn's first roll alone.
+        j.contador.setCaption("1");
+        j.botao.setCaption(std::string(kJogar) + "1");
+    } else {
+        j.contador.setCaption(
+            rt::CStr(rt::Val(f.lblPodeJogar.caption()) - rt::Val(f.lblJogadas.caption())));
+        j.botao.setCaption(kJogar + j.contador.caption());
+    }
+}
+
+}  // namespace
+
+void frmQUOPA::EncerraVezJogador1() {
+    EncerraVez(*this, Jogador1(*this), false);
+}
+void frmQUOPA::EncerraVezJogador2() {
+    EncerraVez(*this, Jogador2(*this), true);
+}
+void frmQUOPA::Jogad1_Change() {
+    ContadorMudou(*this, Jogador1(*this));
+}
+void frmQUOPA::Jogad2_Change() {
+    ContadorMudou(*this, Jogador2(*this));
+}
+void frmQUOPA::AtualizaJogadas1() {
+    AtualizaJogadas(*this, Jogador1(*this));
+}
+void frmQUOPA::AtualizaJogadas2() {
+    AtualizaJogadas(*this, Jogador2(*this));
+}
+
+}  // namespace quopa

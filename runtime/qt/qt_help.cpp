@@ -1,0 +1,52 @@
+#include "runtime/qt/qt_help.h"
+
+#include <optional>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTextBrowser>
+
+namespace rt::qt {
+
+namespace {
+
+// The page of a help file: its text after the "?_" mark line. A file without the mark is shown
+// whole, as the mark is only the program's check of the file.
+std::optional<QString> readPage(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    QString text = QString::fromUtf8(bytes);
+    if (text.startsWith(QStringLiteral("?_"))) {
+        const qsizetype end = text.indexOf(QLatin1Char('\n'));
+        text = end < 0 ? QString() : text.mid(end + 1);
+    }
+    return text;
+}
+
+}  // namespace
+
+QtHelpViewer::QtHelpViewer() = default;
+QtHelpViewer::~QtHelpViewer() = default;
+
+void QtHelpViewer::show(const std::string& file, int context) {
+    const QString path = QString::fromUtf8(file.data(), qsizetype(file.size()));
+    const std::optional<QString> page = readPage(path);
+    if (!page) return;
+    if (!browser_) {
+        browser_ = std::make_unique<QTextBrowser>();
+        browser_->setOpenExternalLinks(true);
+        browser_->resize(640, 480);
+    }
+    browser_->setWindowTitle(QFileInfo(path).completeBaseName());
+    browser_->setHtml(*page);
+    // A new page starts at its top, where context 0, or a context the file has no anchor for,
+    // leaves it.
+    if (context != 0) browser_->scrollToAnchor(QString::number(context));
+    browser_->show();
+    browser_->raise();
+    browser_->activateWindow();
+}
+
+}  // namespace rt::qt

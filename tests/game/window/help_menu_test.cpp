@@ -1,0 +1,186 @@
+// The help item and the information menu: help files opened at their contexts, and the copy of
+// the rules archive on the Desktop.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/frm_chama_ajuda.h"
+#include "app/module1.h"
+#include "tests/support/game_fixture.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Opened = std::vector<std::pair<std::string, int>>;
+
+class InformationMenu : public testing_support::GameFixture {
+  protected:
+    void TearDown() override {
+        rt::FormInstance<quopa::frmChamaAjuda>::discard();
+        GameFixture::TearDown();
+    }
+    std::string readFile(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+};
+
+TEST_F(InformationMenu, TheHelpItemOpensTheLanguagesHelpFileAtTheWindowsContext) {
+    auto& f = load();
+    f.mnuAjuda_Click();
+    EXPECT_EQ(services.help.opened, (Opened{{programDir + "Helpquopa.hlp", 10}}));
+}
+
+TEST_F(InformationMenu, LauncherItemsOpenTheirFilesAndTheHelpFileFollowsTheLanguage) {
+    struct Case {
+        const char* idioma;
+        void (quopa::frmQUOPA::*item)();
+        Opened opened;
+        const char* helpAfter;
+        bool representativesEnabled;
+    };
+    const Case cases[] = {
+        {"1",
+         &quopa::frmQUOPA::mnuMarketing_Click,
+         {{programDir + "marketin.chm", 0}},
+         "Helpquopa.hlp",
+         false},
+        {"1",
+         &quopa::frmQUOPA::mnuOstrelo_Click,
+         {{programDir + "ostrelo.chm", 0}},
+         "Helpquopa.hlp",
+         false},
+        {"0",
+         &quopa::frmQUOPA::mnuOstrelo_Click,
+         {{programDir + "ostrelo.chm", 0}},
+         "Ajudquopa.hlp",
+         true},
+        {"0",
+         &quopa::frmQUOPA::menu_Representantes_Click,
+         {{programDir + "Ajudquopa.hlp", 1156}},
+         "Ajudquopa.hlp",
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.opened[0].first);
+        quopa::Idioma = c.idioma;
+        auto& f = load();
+        services.help.opened.clear();
+        services.display.unloadedForms.clear();
+        (f.*c.item)();
+        EXPECT_EQ(services.help.opened, c.opened);
+        EXPECT_EQ(rt::app().helpFile(), programDir + c.helpAfter);
+        EXPECT_EQ(f.menu_Representantes.enabled(), c.representativesEnabled);
+        EXPECT_EQ(services.display.unloadedForms, std::vector<std::string>{"frmChamaAjuda"});
+        EXPECT_EQ(rt::FormInstance<quopa::frmChamaAjuda>::existing(), nullptr);
+        rt::FormInstance<quopa::frmQUOPA>::discard();
+    }
+}
+
+TEST_F(InformationMenu, EachLauncherOpeningStartsFromAFreshWindowWithoutTheLastContext) {
+    quopa::Idioma = "0";
+    auto& f = load();
+    f.menu_Representantes_Click();
+    f.mnuMarketing_Click();
+    EXPECT_EQ(services.help.opened.back(),
+              (std::pair<std::string, int>{programDir + "marketin.chm", 0}));
+}
+
+class DesktopCopy : public InformationMenu {
+  protected:
+    void SetUp() override {
+        InformationMenu::SetUp();
+        desktop = fs::path(::testing::TempDir()) / "quopa-desktop";
+        fs::remove_all(desktop);
+        fs::create_directories(desktop);
+        services.folders.folders[rt::kDesktopFolder] = desktop.string();
+        std::ofstream(programDir + "ostrelo.zip", std::ios::binary | std::ios::trunc) << "PK rules";
+    }
+    void TearDown() override {
+        fs::remove_all(desktop);
+        InformationMenu::TearDown();
+    }
+    fs::path desktop;
+};
+
+TEST_F(DesktopCopy, CopiesTheArchiveAndConfirmsInTheLanguageEvenOverAnOlderCopy) {
+    struct Case {
+        const char* idioma;
+        const char* prompt;
+        const char* title;
+    } cases[] = {
+        {"0",
+         "O arquivo ostrelo.zip (92ks) foi copiado para a Área de Trabalho, para que você possa "
+         "anexá-lo aos seus e-mails.",
+         "Arquivo copiado"},
+        {"1",
+         "The ostrelo.zip file(92ks) was copied to the Desktop, that you can attach it in your "
+         "e-mails.",
+         "The file is in the Desktop"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.idioma);
+        quopa::Idioma = c.idioma;
+        auto& f = load();
+        std::ofstream(desktop / "ostrelo.zip", std::ios::trunc) << "old";
+        services.dialogs.messages.clear();
+        f.menu_ostreloZIP_Click();
+        EXPECT_EQ(readFile((desktop / "ostrelo.zip").string()), "PK rules");
+        ASSERT_EQ(services.dialogs.messages.size(), 1u);
+        EXPECT_EQ(services.dialogs.messages[0].prompt, c.prompt);
+        EXPECT_EQ(services.dialogs.messages[0].title, c.title);
+        EXPECT_EQ(services.dialogs.messages[0].style, 4096);
+        rt::FormInstance<quopa::frmQUOPA>::discard();
+    }
+}
+
+TEST_F(DesktopCopy, AMissingArchiveIsReportedInTwoParagraphs) {
+    struct Case {
+        const char* idioma;
+        const char* prompt;
+        const char* title;
+    } cases[] = {
+        {"0",
+         "O arquivo ostrelo.zip (92ks) não foi encontrado na pasta do programa.\r\n\r\nFaça "
+         "download do arquivo em nossos sites, e coloque-o na pasta do programa, ou reinstale o "
+         "programa.",
+         "Arquivo não encontrado"},
+        {"1",
+         "The ostrelo.zip file(92ks) was not found in the program folder.\r\n\r\nDownload it in "
+         "our sites, and put it in the folder of the program, or install the program again.",
+         "File not found"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.idioma);
+        quopa::Idioma = c.idioma;
+        auto& f = load();
+        // The program checked the archive when it started; it went away since.
+        fs::remove(programDir + "ostrelo.zip");
+        services.dialogs.messages.clear();
+        f.menu_ostreloZIP_Click();
+        ASSERT_EQ(services.dialogs.messages.size(), 1u);
+        EXPECT_EQ(services.dialogs.messages[0].prompt, c.prompt);
+        EXPECT_EQ(services.dialogs.messages[0].title, c.title);
+        EXPECT_EQ(services.dialogs.messages[0].style, 4112);
+        EXPECT_FALSE(fs::exists(desktop / "ostrelo.zip"));
+        rt::FormInstance<quopa::frmQUOPA>::discard();
+        std::ofstream(programDir + "ostrelo.zip") << "PK rules";
+    }
+}
+
+TEST_F(DesktopCopy, ADesktopThatCannotBeFoundOrWrittenEndsTheCopySilently) {
+    auto& f = load();
+    services.folders.folders[rt::kDesktopFolder] = (desktop / "gone").string();
+    f.menu_ostreloZIP_Click();
+    services.folders.folders.erase(rt::kDesktopFolder);
+    f.menu_ostreloZIP_Click();
+    EXPECT_TRUE(services.dialogs.messages.empty());
+    EXPECT_FALSE(fs::exists(desktop / "gone"));
+}
+
+}  // namespace

@@ -1,0 +1,140 @@
+#!/usr/bin/env bash
+# Starts the real program under a private virtual X display and checks, as a user would see it:
+# the start-up, a second start while the first runs, a missing companion file and a bad help file,
+# and that closing the window stores the options while the failure paths store nothing.
+#   program_test.sh PROGRAM
+set -u
+program=$(readlink -f "$1")
+source_dir=$(dirname "$program")
+passed=0
+failed=0
+work=$(mktemp -d)
+n=170
+while [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
+export DISPLAY=:$n
+Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done
+    kill "$wm" "$xvfb" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+# A window manager, so that windows get the focus as on a desktop.
+HOME=$work openbox >/dev/null 2>&1 &
+wm=$!
+for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.1; done
+unset QT_QPA_PLATFORM
+
+check() {  # check NAME CONDITION...
+    local name=$1
+    shift
+    if "$@"; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        echo "FAILED: $name"
+    fi
+}
+
+# A program folder of its own: the program and the files beside it, less those named.
+make_folder() {  # make_folder DIR [FILE-TO-LEAVE-OUT...]
+    local dir=$1
+    shift
+    mkdir -p "$dir"
+    cp "$program" "$dir/"
+    for f in Ajudquopa.hlp Helpquopa.hlp ostrelo.chm marketin.chm ostrelo.zip; do
+        local skip=0
+        for s in "$@"; do [ "$s" = "$f" ] && skip=1; done
+        [ $skip = 0 ] && cp "$source_dir/$f" "$dir/"
+    done
+}
+
+start() {  # start HOME-DIR PROGRAM-DIR: starts the program, sets $pid
+    mkdir -p "$1/.run"
+    chmod 700 "$1/.run"
+    HOME=$1 XDG_RUNTIME_DIR=$1/.run XDG_CONFIG_HOME=$1/.config "$2/Dazivuvera" >"$1/log" 2>&1 &
+    pid=$!
+    pids+=("$pid")
+}
+
+# Waits for a visible window of the process whose title contains TEXT; prints its id.
+window_of() {  # window_of PID TEXT [SECONDS]
+    local deadline=$((SECONDS + ${3:-10}))
+    while [ $SECONDS -lt "$deadline" ]; do
+        for w in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
+            if xdotool getwindowname "$w" 2>/dev/null | grep -qF -- "$2"; then
+                echo "$w"
+                return 0
+            fi
+        done
+        kill -0 "$1" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    return 1
+}
+
+ended_within() {  # ended_within PID SECONDS
+    local deadline=$((SECONDS + $2))
+    while [ $SECONDS -lt "$deadline" ]; do
+        kill -0 "$1" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Presses a key in a window as the user would: the window gets the focus, then the key goes to it.
+press() {  # press WINDOW KEY
+    xdotool windowactivate --sync "$1" >/dev/null 2>&1
+    xdotool key "$2"
+}
+
+settings_file() { echo "$1/.config/Ostrelo/Tuvel Quopa.ini"; }
+
+# --- Start-up, a second instance, and the options stored on closing -----------------------------
+make_folder "$work/app"
+start "$work/home" "$work/app"
+first=$pid
+main=$(window_of "$first" " Ostrelo Tuvel Quopa" 15)
+check "the main window shows" [ -n "$main" ]
+check "nothing is stored while the game runs" [ ! -e "$(settings_file "$work/home")" ]
+
+start "$work/home" "$work/app"
+second=$pid
+warning=$(window_of "$second" " Warning" 10)
+check "a second start shows the warning" [ -n "$warning" ]
+press "$warning" Return
+check "the second start ends after its message" ended_within "$second" 5
+check "the first one runs on" kill -0 "$first"
+
+[ -n "$main" ] && press "$main" ctrl+x
+check "Exit closes the program" ended_within "$first" 5
+file=$(settings_file "$work/home")
+check "closing stores the options" grep -q "Chances=3" "$file"
+check "closing stores the dice style" grep -q "Dice1=13" "$file"
+check "closing stores the language" grep -q "Language=1" "$file"
+
+# --- A missing companion file ends the program after its message, storing nothing ---------------
+make_folder "$work/nochm" ostrelo.chm marketin.chm
+start "$work/home2" "$work/nochm"
+box=$(window_of "$pid" "File was not found in" 10)
+check "a missing ostrelo.chm shows its message" [ -n "$box" ]
+[ -n "$box" ] && press "$box" Return
+check "the program ends after the message" ended_within "$pid" 5
+check "nothing is stored on a missing file" [ ! -e "$(settings_file "$work/home2")" ]
+
+# --- A help file that does not begin with "?_" ---------------------------------------------------
+make_folder "$work/badhelp"
+printf 'x_ not a help file\n' >"$work/badhelp/Helpquopa.hlp"
+start "$work/home3" "$work/badhelp"
+box=$(window_of "$pid" "Missing or Corrupted file" 10)
+check "an invalid help file shows its message" [ -n "$box" ]
+[ -n "$box" ] && press "$box" Return
+check "the program ends after the message" ended_within "$pid" 5
+check "nothing is stored on an invalid help file" [ ! -e "$(settings_file "$work/home3")" ]
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
