@@ -55,7 +55,9 @@ void DesenhaCelula(rt::Label& cell, const ColunaDaGrade& col, int top, bool head
 
 // The score a grand-total label shows: the number in its last five characters, where the
 // points stand right-aligned.
-double PontosDoTotal(const rt::Label& total) { return rt::Val(rt::Right(total.caption(), 5)); }
+double PontosDoTotal(const rt::Label& total) {
+    return rt::Val(rt::Right(total.caption(), 5));
+}
 
 // Whether the player still has the default name of either language ("Jogador 1", "Player 1"),
 // in any letter case and with blanks around it.
@@ -90,7 +92,6 @@ frmRecor::frmRecor() : rt::Form("frmRecor") {
 void frmRecor::design() {
     setBorderStyle(rt::FormBorder::FixedDialog);
     setHelpContextID(200);
-    setKeyPreview(false);
     const int linhas = kTopoPrimeiraLinha + kNumeroDeRecordes * kAlturaLinha;
     setClientSize(kLarguraCliente, linhas + 240 + kAlturaBotao + 240);
     for (int i = 0; i <= kNumeroDeRecordes; ++i) {
@@ -129,7 +130,9 @@ void frmRecor::Form_Unload(int&) {
     if (reparada_) SalvaRecordes(lstRecordes);
 }
 
-void frmRecor::cmdOK_Click() { unload(); }
+void frmRecor::cmdOK_Click() {
+    unload();
+}
 
 void frmRecor::MostraTabela() {
     for (int i = 1; i <= kNumeroDeRecordes; ++i) {
@@ -141,8 +144,12 @@ void frmRecor::MostraTabela() {
     }
 }
 
-void frmRecor::VejaRecord1() { VejaRecord(frmQUOPA::instance().lblTgeral1, &frmRecor::InsereRecord1); }
-void frmRecor::VejaRecord2() { VejaRecord(frmQUOPA::instance().lblTgeral2, &frmRecor::InsereRecord2); }
+void frmRecor::VejaRecord1() {
+    VejaRecord(frmQUOPA::instance().lblTgeral1, &frmRecor::InsereRecord1);
+}
+void frmRecor::VejaRecord2() {
+    VejaRecord(frmQUOPA::instance().lblTgeral2, &frmRecor::InsereRecord2);
+}
 
 void frmRecor::VejaRecord(rt::Label& total, void (frmRecor::*insere)()) {
     frmQUOPA& main = frmQUOPA::instance();

@@ -17,7 +17,7 @@
 namespace quopa {
 
 class frmRecor : public rt::Form {
-public:
+  public:
     frmRecor();
 
     // The global instance, loaded (the table read) on first use.
@@ -47,7 +47,7 @@ public:
     // which they were reached.
     const std::vector<EntradaDeRecorde>& lista() const { return lstRecordes; }
 
-private:
+  private:
     void design();
     void MostraTabela();
     void VejaRecord(rt::Label& total, void (frmRecor::*insere)());

@@ -63,7 +63,8 @@ constexpr const char* kHex = "0123456789ABCDEF";
 
 std::string Hex(unsigned value, int digits) {
     std::string out(static_cast<std::size_t>(digits), '0');
-    for (int i = digits - 1; i >= 0; --i, value >>= 4) out[static_cast<std::size_t>(i)] = kHex[value & 15];
+    for (int i = digits - 1; i >= 0; --i, value >>= 4)
+        out[static_cast<std::size_t>(i)] = kHex[value & 15];
     return out;
 }
 
@@ -72,8 +73,10 @@ long Digitos(std::string_view text, int base) {
     long value = 0;
     for (char c : text) {
         int d = -1;
-        if (c >= '0' && c <= '9') d = c - '0';
-        else if (base == 16 && c >= 'A' && c <= 'F') d = c - 'A' + 10;
+        if (c >= '0' && c <= '9')
+            d = c - '0';
+        else if (base == 16 && c >= 'A' && c <= 'F')
+            d = c - 'A' + 10;
         if (d < 0) return -1;
         value = value * base + d;
     }
@@ -143,7 +146,9 @@ std::optional<std::string> Desembaralha(std::string_view stored) {
 
 }  // namespace
 
-std::string ChaveDoRecorde(int numero) { return "DataNed" + std::to_string(numero); }
+std::string ChaveDoRecorde(int numero) {
+    return "DataNed" + std::to_string(numero);
+}
 
 std::string CodificaRecorde(const EntradaDeRecorde& entrada) {
     const std::string nome = NomeArmazenavel(entrada.nome);

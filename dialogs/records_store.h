@@ -4,9 +4,10 @@
 // Each entry is one text of exactly 146 ASCII characters, drawn from letters, digits, '-' and
 // '_' only, so it is safe in any settings format. It is scrambled with a keyed, position-
 // dependent substitution so that it can be neither read nor edited by eye, and it carries a
-// check over its plain content, so that a damaged or hand-edited entry is recognised. Every key
-// is a complete, independently checked value: a crash between two saves leaves each key either
-// its old or its new whole entry.
+// CRC-16 over its plain content, so that a damaged or hand-edited entry is recognised: the
+// substitution is one-to-one at each position, so a changed stored character changes exactly one
+// plain character, which the check always notices. Every key is a complete, independently
+// checked value: a crash between two saves leaves each key either its old or its new whole entry.
 #pragma once
 
 #include <cstddef>

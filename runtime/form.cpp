@@ -62,7 +62,11 @@ void Form::setFrameSize(int width, int height) {
     }
     frameWidth_ = width;
     frameHeight_ = height;
-    layoutDocked();
+    // A maximised or minimised window keeps its outer size, so its client area changed.
+    if (state_ == WindowState::Normal)
+        layoutDocked();
+    else
+        resized();
 }
 
 void Form::setWindowState(WindowState state) {

@@ -63,7 +63,11 @@ std::string CStr(double x) {
     return std::string(buf, end);
 }
 
-std::string Str(double x) { return x < 0 ? CStr(x) : " " + CStr(x); }
+std::string Str(double x) {
+    std::string text = CStr(x);
+    if (x >= 0) text.insert(text.begin(), ' ');
+    return text;
+}
 
 std::string boolText(bool value) { return value ? "True" : "False"; }
 

@@ -197,12 +197,10 @@ void frmQUOPA::MostraCursorTeclado() {
 }
 
 void frmQUOPA::DicaTeclasDados() {
+    static constexpr const char* kDicas[kDados] = {" 1 ", " 2 ", " 3 ", " 4 ", " 5 "};
     bool dicas = PodeSegurarDados(*this);
-    int tecla = 1;
-    for (const Dado& d : DadosDe(*this)) {
-        d.imagem.setToolTipText(dicas ? " " + std::to_string(tecla) + " " : "");
-        ++tecla;
-    }
+    const auto dados = DadosDe(*this);
+    for (int i = 0; i < kDados; ++i) dados[i].imagem.setToolTipText(dicas ? kDicas[i] : "");
 }
 
 void frmQUOPA::DicaTeclasVolta() {

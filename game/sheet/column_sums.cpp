@@ -22,6 +22,8 @@ double SomaDasLinhas(LabelArray& column, int first, int last) {
     return sum;
 }
 
-std::string TextoDoTotalGeral(double pontos) { return "Total:  " + rt::Str(pontos); }
+std::string TextoDoTotalGeral(double pontos) {
+    return "Total:  " + rt::Str(pontos);
+}
 
 }  // namespace quopa

@@ -14,9 +14,13 @@ namespace quopa {
 namespace {
 
 // While the dice roll the screen shows the hourglass; the marks are not refreshed meanwhile.
-bool Rolando() { return rt::screen().mousePointer() == rt::kPointerHourglass; }
+bool Rolando() {
+    return rt::screen().mousePointer() == rt::kPointerHourglass;
+}
 
-double Jogadas(frmQUOPA& f) { return rt::Val(f.lblJogadas.caption()); }
+double Jogadas(frmQUOPA& f) {
+    return rt::Val(f.lblJogadas.caption());
+}
 
 // Column S takes points only at the first roll; its totals follow the marking made then, and a
 // zero written later (the counter reads "0" once the turn has ended).
@@ -132,6 +136,8 @@ void frmQUOPA::lblSB_MouseUp(int Index, int, int, float, float) {
 
 // A click on the held-dice sum is a right-button press on box 1 of player 1's column S,
 // whoever is on turn; no move or release follows it.
-void frmQUOPA::lblSomaSelecionados_Click() { lblS_MouseDown(1, rt::kRightButton, 0, 0, 0); }
+void frmQUOPA::lblSomaSelecionados_Click() {
+    lblS_MouseDown(1, rt::kRightButton, 0, 0, 0);
+}
 
 }  // namespace quopa

@@ -40,7 +40,7 @@ void PassaColuna(LabelArray& c, TipoDeColuna kind) {
             c[kBonus].setCaption("/");
         // The bonus is earned as soon as the sum passes 59, even with upper boxes still empty;
         // with boxes missing and 59 or less the bonus row is left as it is.
-        if (ValorDaCasa(c[kSomaSuperior]) >= 59) c[kBonus].setCaption("+30");
+        if (ValorDaCasa(c[kSomaSuperior]) > 59) c[kBonus].setCaption("+30");
         c[kTotalSuperior].setCaption(
             rt::CStr(ValorDaCasa(c[kSomaSuperior]) + ValorDaCasa(c[kBonus])));
     } else {
@@ -108,24 +108,44 @@ void MudouBCD2(frmQUOPA& f) {
 
 }  // namespace
 
-void frmQUOPA::TotalizaJogador1() { TotalizaJogador(*this, 1, lblTgeral1); }
-void frmQUOPA::TotalizaJogador2() { TotalizaJogador(*this, 2, lblTgeral2); }
+void frmQUOPA::TotalizaJogador1() {
+    TotalizaJogador(*this, 1, lblTgeral1);
+}
+void frmQUOPA::TotalizaJogador2() {
+    TotalizaJogador(*this, 2, lblTgeral2);
+}
 
-void frmQUOPA::SomaTotalJogador1() { SomaTotal(*this, 1, lblTgeral1); }
-void frmQUOPA::SomaTotalJogador2() { SomaTotal(*this, 2, lblTgeral2); }
+void frmQUOPA::SomaTotalJogador1() {
+    SomaTotal(*this, 1, lblTgeral1);
+}
+void frmQUOPA::SomaTotalJogador2() {
+    SomaTotal(*this, 2, lblTgeral2);
+}
 
-void frmQUOPA::lblB_Change(int) { MudouBCD1(*this); }
-void frmQUOPA::lblC_Change(int) { MudouBCD1(*this); }
-void frmQUOPA::lblD_Change(int) { MudouBCD1(*this); }
+void frmQUOPA::lblB_Change(int) {
+    MudouBCD1(*this);
+}
+void frmQUOPA::lblC_Change(int) {
+    MudouBCD1(*this);
+}
+void frmQUOPA::lblD_Change(int) {
+    MudouBCD1(*this);
+}
 
 // Column S never asks whether only column S is left: only B, C and D can close that question.
 void frmQUOPA::lblS_Change(int) {
     if (mnuTotal.checked()) TotalizaJogador1();
 }
 
-void frmQUOPA::lblBB_Change(int) { MudouBCD2(*this); }
-void frmQUOPA::lblCB_Change(int) { MudouBCD2(*this); }
-void frmQUOPA::lblDB_Change(int) { MudouBCD2(*this); }
+void frmQUOPA::lblBB_Change(int) {
+    MudouBCD2(*this);
+}
+void frmQUOPA::lblCB_Change(int) {
+    MudouBCD2(*this);
+}
+void frmQUOPA::lblDB_Change(int) {
+    MudouBCD2(*this);
+}
 
 void frmQUOPA::lblSB_Change(int) {
     if (mnuTotal.checked()) TotalizaJogador2();

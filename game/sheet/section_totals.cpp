@@ -39,14 +39,30 @@ void TotalizaColuna(LabelArray& c) {
 
 }  // namespace
 
-void frmQUOPA::TotalizaColunaB() { TotalizaColuna(lblB); }
-void frmQUOPA::TotalizaColunaC() { TotalizaColuna(lblC); }
-void frmQUOPA::TotalizaColunaD() { TotalizaColuna(lblD); }
-void frmQUOPA::TotalizaColunaS() { TotalizaColuna(lblS); }
-void frmQUOPA::TotalizaColunaBB() { TotalizaColuna(lblBB); }
-void frmQUOPA::TotalizaColunaCB() { TotalizaColuna(lblCB); }
-void frmQUOPA::TotalizaColunaDB() { TotalizaColuna(lblDB); }
-void frmQUOPA::TotalizaColunaSB() { TotalizaColuna(lblSB); }
+void frmQUOPA::TotalizaColunaB() {
+    TotalizaColuna(lblB);
+}
+void frmQUOPA::TotalizaColunaC() {
+    TotalizaColuna(lblC);
+}
+void frmQUOPA::TotalizaColunaD() {
+    TotalizaColuna(lblD);
+}
+void frmQUOPA::TotalizaColunaS() {
+    TotalizaColuna(lblS);
+}
+void frmQUOPA::TotalizaColunaBB() {
+    TotalizaColuna(lblBB);
+}
+void frmQUOPA::TotalizaColunaCB() {
+    TotalizaColuna(lblCB);
+}
+void frmQUOPA::TotalizaColunaDB() {
+    TotalizaColuna(lblDB);
+}
+void frmQUOPA::TotalizaColunaSB() {
+    TotalizaColuna(lblSB);
+}
 
 void frmQUOPA::RefazTotais() {
     // Row by row across all eight columns, in the sheet's column order: the change handlers run

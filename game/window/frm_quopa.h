@@ -273,12 +273,7 @@ public:
     void MnuJoga_Click(int Index);
     void mnuNome1_Click();
     void mnuNome2_Click();
-    void MnuCores_Click();
-    void mnuCriaAtalhos_Click();
-    void mnuDados_Click();
     void mnuPlacar_Click();
-    void MnuSobre_Click();
-    void mnuDemonstra_Click();
     void mnuSair_Click();
 
     // Colour scheme (game/window/colours.cpp)

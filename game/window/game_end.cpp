@@ -104,8 +104,7 @@ void frmQUOPA::LimpaTabuleiro() {
     for (rt::Image* die : dice) die->setPicture(imgTMPx[1].picture());
     for (rt::Image* die : dice) die->setTop(1380);
 
-    for (rt::Label* label :
-         {&lblTrinca, &lblQuadra, &lblQuopa, &lblFull, &lblSegMn, &lblSegMx})
+    for (rt::Label* label : {&lblTrinca, &lblQuadra, &lblQuopa, &lblFull, &lblSegMn, &lblSegMx})
         label->setVisible(false);
     cmdBack.setVisible(false);
     cmdBack2.setVisible(false);

@@ -33,7 +33,8 @@ void MensagemJogadasEsgotadas() {
                    rt::kOkOnly, " Warning");
 }
 
-// The original texts separate their lines by bare line feeds here, unlike the message above.
+// These texts break their lines with bare line feeds, unlike the message above; both keep the
+// line breaks the players know.
 void MensagemTodosSelecionados() {
     if (IdiomaPortugues())
         rt::MsgBox(

@@ -35,37 +35,37 @@ struct Jogador {
 };
 
 Jogador Jogador1(frmQUOPA& f) {
-    return {f.NaoJogou1,
-            f.Jogad1,
-            f.lblVolte11,
-            f.lblTotJogador1,
-            f.cmdPlay,
-            f.cmdPlay2,
-            f.cmdBack,
-            f.LTc1,
-            f.lblB,
-            f.lblC,
-            f.lblD,
-            &frmQUOPA::LimpaDestaque1,
-            &frmQUOPA::LimpaDestaqueS1,
-            &frmQUOPA::AtualizaJogadas1};
+    return {.naoJogou = f.NaoJogou1,
+            .contador = f.Jogad1,
+            .volte = f.lblVolte11,
+            .casasMarcadas = f.lblTotJogador1,
+            .botao = f.cmdPlay,
+            .outroBotao = f.cmdPlay2,
+            .voltar = f.cmdBack,
+            .cursor = f.LTc1,
+            .colunaB = f.lblB,
+            .colunaC = f.lblC,
+            .colunaD = f.lblD,
+            .limpaColunas = &frmQUOPA::LimpaDestaque1,
+            .limpaColunaS = &frmQUOPA::LimpaDestaqueS1,
+            .atualizaJogadas = &frmQUOPA::AtualizaJogadas1};
 }
 
 Jogador Jogador2(frmQUOPA& f) {
-    return {f.NaoJogou2,
-            f.Jogad2,
-            f.lblVolte12,
-            f.lblTotJogador2,
-            f.cmdPlay2,
-            f.cmdPlay,
-            f.cmdBack2,
-            f.LTc2,
-            f.lblBB,
-            f.lblCB,
-            f.lblDB,
-            &frmQUOPA::LimpaDestaque2,
-            &frmQUOPA::LimpaDestaqueS2,
-            &frmQUOPA::AtualizaJogadas2};
+    return {.naoJogou = f.NaoJogou2,
+            .contador = f.Jogad2,
+            .volte = f.lblVolte12,
+            .casasMarcadas = f.lblTotJogador2,
+            .botao = f.cmdPlay2,
+            .outroBotao = f.cmdPlay,
+            .voltar = f.cmdBack2,
+            .cursor = f.LTc2,
+            .colunaB = f.lblBB,
+            .colunaC = f.lblCB,
+            .colunaD = f.lblDB,
+            .limpaColunas = &frmQUOPA::LimpaDestaque2,
+            .limpaColunaS = &frmQUOPA::LimpaDestaqueS2,
+            .atualizaJogadas = &frmQUOPA::AtualizaJogadas2};
 }
 
 constexpr const char* kCasasDaFolha = "52";

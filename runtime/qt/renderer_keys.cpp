@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QPushButton>
 #include <unordered_map>
 
@@ -77,6 +78,8 @@ bool KeyRouter::eventFilter(QObject*, QEvent* event) {
     if (event->type() != QEvent::KeyPress || !window_.form()) return false;
     HandlerScope scope;
     auto& key = static_cast<QKeyEvent&>(*event);
+    // While the menu bar is worked from the keyboard its keys belong to it, not to the form.
+    if (qobject_cast<QMenuBar*>(window_.focusWidget())) return false;
     if (window_.form()->keyPreview() && preview(key)) return true;
     // A handler may have unloaded the form: the key goes nowhere else then.
     Form* form = window_.form();

@@ -29,10 +29,13 @@ void MenuPeer::changed(Property property) {
 void MenuPeer::apply(Property property) {
     const Menu& m = *menu_;
     switch (property) {
-        case Property::Caption:
-            action_->setSeparator(m.isSeparator() && m.parent());
-            action_->setText(toQString(m.caption()));
+        case Property::Caption: {
+            // A separator shows its line only: a styled menu would write its text beside it.
+            const bool separator = m.isSeparator() && m.parent();
+            action_->setSeparator(separator);
+            action_->setText(separator ? QString() : toQString(m.caption()));
             break;
+        }
         case Property::Value:
             syncCheck();
             break;

@@ -15,7 +15,7 @@ using quopa::EntradaDeRecorde;
 using quopa::frmRecor;
 
 class RecordsTable : public testing_support::GameFixture {
-protected:
+  protected:
     void SetUp() override {
         GameFixture::SetUp();
         load();
@@ -30,8 +30,8 @@ protected:
         int n = 0;
         for (int s : scores) {
             ++n;
-            stored()["DataNed" + std::to_string(n)] =
-                CodificaRecorde({s, n % 2 ? "Ann" : "Bob", "2023-01-0" + std::to_string(n % 9 + 1)});
+            stored()["DataNed" + std::to_string(n)] = CodificaRecorde(
+                {s, n % 2 ? "Ann" : "Bob", "2023-01-0" + std::to_string(n % 9 + 1)});
         }
     }
     std::vector<int> storedScores() {

@@ -1,9 +1,11 @@
 // The keyboard, offscreen: key codes, key preview that can swallow a key, the help key, and the
 // default and cancel buttons.
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 
 #include "runtime/controls.h"
+#include "runtime/menu.h"
 #include "runtime/qt/renderer_keys.h"
 #include "tests/qt/renderer_fixture.h"
 
@@ -122,6 +124,26 @@ TEST_F(KeyPreview, ShiftStateReachesKeyDown) {
     typeKey(windowOf(form), Qt::Key_P, "", Qt::ControlModifier | Qt::AltModifier);
     ASSERT_FALSE(form.log.empty());
     EXPECT_EQ(form.log[0], "down 80 6");
+}
+
+TEST_F(KeyPreview, KeysOfTheMenuBarWorkedFromTheKeyboardAreNotPreviewed) {
+    struct MenuKeyForm : KeyForm {
+        MenuKeyForm() {
+            game.setCaption("&Game");
+            item.setCaption("&New");
+            setKeyPreview(true);
+        }
+        rt::Menu game{this, "game"};
+        rt::Menu item{&game, "item"};
+    };
+    auto& form = make<MenuKeyForm>();
+    form.show();
+    windowOf(form)->menuBar()->setFocus(Qt::MenuBarFocusReason);
+    typeKey(windowOf(form), Qt::Key_Right);
+    EXPECT_TRUE(form.log.empty());
+    widgetOf(form.text)->setFocus();
+    typeKey(windowOf(form), Qt::Key_Right);
+    EXPECT_EQ(form.log, std::vector<std::string>{"down 39 0"});
 }
 
 TEST_F(KeyPreview, WithoutPreviewTheFormSeesNothing) {

@@ -66,6 +66,7 @@ TEST_F(MenuBar, ActionsMatchTheItemsInOrder) {
     EXPECT_EQ(game[0]->shortcut(), QKeySequence(Qt::Key_F2));
     EXPECT_FALSE(game[0]->isEnabled());
     EXPECT_TRUE(game[1]->isSeparator());
+    EXPECT_TRUE(game[1]->text().isEmpty());
     EXPECT_EQ(game[2]->text(), "E&xit");
     EXPECT_EQ(game[2]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
     EXPECT_TRUE(game[2]->isEnabled());
@@ -155,6 +156,29 @@ TEST_F(MenuBar, UnloadingTheFormLetsGoOfTheItems) {
     EXPECT_EQ(form.game.peer(), nullptr);
     exit->trigger();  // the action may outlive the form briefly: it must not reach it
     EXPECT_TRUE(form.clicks.empty());
+}
+
+TEST_F(MenuBar, HelpKeyOnAHighlightedItemOpensHelpAtTheItemsContext) {
+    auto& form = shown();
+    rt::app().setHelpFile("/tmp/Ajudquopa.hlp");
+    form.setHelpContextID(10);
+    form.options.setHelpContextID(100);
+    form.keyboard.setHelpContextID(850);
+    QMenu* options = top(form)[1]->menu();
+    QMenu* game = top(form)[0]->menu();
+    const auto pressF1 = [](QMenu* menu, QAction* on) {
+        menu->setActiveAction(on);
+        QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+        QApplication::sendEvent(menu, &f1);
+    };
+    pressF1(options, items(top(form)[1])[1]);  // its own context
+    pressF1(options, items(top(form)[1])[0]);  // none: its menu's
+    pressF1(game, items(top(form)[0])[2]);     // none up the tree: the window's
+    EXPECT_EQ(
+        fakes.help.opened,
+        (std::vector<std::pair<std::string, int>>{
+            {"/tmp/Ajudquopa.hlp", 850}, {"/tmp/Ajudquopa.hlp", 100}, {"/tmp/Ajudquopa.hlp", 10}}));
+    rt::app().setHelpFile("");
 }
 
 }  // namespace

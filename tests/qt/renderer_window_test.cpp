@@ -3,6 +3,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 
@@ -181,6 +182,27 @@ TEST_F(FormWindows, ScreenSizeIsThePrimaryScreenInTwips) {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     EXPECT_EQ(display->screenSize().width, screen.width() * 15);
     EXPECT_EQ(display->screenSize().height, screen.height() * 15);
+}
+
+TEST_F(FormWindows, WidgetsOfAFormUnloadedByItsOwnHandlerOutliveTheHandler) {
+    auto& form = make<WindowForm>();
+    rt::CommandButton button(&form, "button");
+    button.move(150, 150, 1200, 450);
+    form.show();
+    QPointer<QWidget> widget = widgetOf(button);
+    QPointer<QWidget> window = windowOf(form);
+    bool aliveDuringEvents = false;
+    button.onClick = [&] {
+        form.unload();
+        display->processEvents();  // a nested loop while Qt is still inside the button's click
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        aliveDuringEvents = widget && window;
+    };
+    clickWidget(widget, QPoint(2, 2));
+    EXPECT_TRUE(aliveDuringEvents);
+    EXPECT_FALSE(form.isLoaded());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(window);  // gone once no handler runs on it
 }
 
 using ModalAndEnd = RendererTest;

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <unistd.h>
+
 #include "app/module1.h"
 #include "runtime/values.h"
 
@@ -18,7 +20,9 @@ std::string sourceDir() {
 }
 
 std::string makeProgramFolder(const std::string& name) {
-    fs::path dir = fs::path(::testing::TempDir()) / ("quopa-" + name);
+    // The process id keeps concurrent runs of the tests out of each other's folders.
+    fs::path dir = fs::path(::testing::TempDir()) /
+                   ("quopa-" + std::to_string(::getpid()) + "-" + name);
     fs::remove_all(dir);
     fs::create_directories(dir);
     fs::path files = fs::path(sourceDir()) / "resources" / "files";

@@ -9,7 +9,7 @@ namespace {
 using namespace sheet_testing;
 
 class ColumnPointer : public SheetGame {
-protected:
+  protected:
     void move(quopa::LabelArray& col, int row) { col.onMouseMove(row, 0, 0, 0, 0); }
     void release(quopa::LabelArray& col, int row) { col.onMouseUp(row, 1, 0, 0, 0); }
     // Fills a whole section's boxes without totals (section mode, no release).
@@ -53,15 +53,15 @@ TEST_F(ColumnPointer, AnyReleaseOnTheOwnSheetEnablesTheRollButtonAgain) {
 // not after a refused left press at the second roll (the counter reads 2).
 TEST_F(ColumnPointer, ColumnSTotalsFollowTheRollCounter) {
     auto& f = start(1, false);
-    for (int row = 1; row <= 5; ++row) f.lblS[row].setCaption("1");
+    fillUpper(f.lblS);  // complete, not yet totalled
     roll("66612");
     roll("66612");
-    click(f.lblS, 6, 1);
-    EXPECT_EQ(f.lblS[6].caption(), "");
+    click(f.lblS, 10, 1);
+    EXPECT_EQ(f.lblS[10].caption(), "");
     EXPECT_EQ(f.lblS[7].caption(), "");
-    click(f.lblS, 6, 2);
-    EXPECT_EQ(f.lblS[6].caption(), "0");
-    EXPECT_EQ(f.lblS[9].caption(), "5");
+    click(f.lblS, 10, 2);
+    EXPECT_EQ(f.lblS[10].caption(), "0");
+    EXPECT_EQ(f.lblS[9].caption(), "21");
 }
 
 TEST_F(ColumnPointer, KeyboardCursorFollowsTheReleasedBoxOnlyInKeyboardPlay) {

@@ -7,8 +7,8 @@
 namespace sheet_testing {
 
 std::ostream& operator<<(std::ostream& out, const ComputedRows& r) {
-    return out << "{7:'" << r.sum << "' 8:'" << r.bonus << "' 9:'" << r.upper << "' 17:'"
-               << r.lower << "' 18:'" << r.total << "'}";
+    return out << "{7:'" << r.sum << "' 8:'" << r.bonus << "' 9:'" << r.upper << "' 17:'" << r.lower
+               << "' 18:'" << r.total << "'}";
 }
 
 Guard guardOf(char column) {
@@ -87,7 +87,9 @@ ComputedRows shownRows(quopa::LabelArray& col) {
             col[18].caption()};
 }
 
-std::string grandTotalText(int points) { return "Total:   " + std::to_string(points); }
+std::string grandTotalText(int points) {
+    return "Total:   " + std::to_string(points);
+}
 
 int expectedGrandTotal(quopa::frmQUOPA& f, int player) {
     int sum = 0;
@@ -124,7 +126,9 @@ Step lower(char column, int row) {
     return {column, row, 1, faces[row - 10], "", ""};
 }
 
-Step upper(char column, int row, int count) { return {column, row, 1, upperFaces(row, count), "", ""}; }
+Step upper(char column, int row, int count) {
+    return {column, row, 1, upperFaces(row, count), "", ""};
+}
 
 Step columnStep(char column, int index, int player) {
     static const int orderB[] = {1, 2, 3, 4, 5, 6, 10, 11, 12, 13, 14, 15, 16};

@@ -65,7 +65,7 @@ std::vector<Step> columnsBCDFirst();
 
 // A fixture that plays through the real handlers.
 class SheetGame : public testing_support::GameFixture {
-protected:
+  protected:
     void TearDown() override;
 
     // Loads the main window with the players and the display mode stored as options.

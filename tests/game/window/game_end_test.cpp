@@ -12,7 +12,7 @@ namespace {
 using namespace sheet_testing;
 
 class GameEnd : public SheetGame {
-protected:
+  protected:
     bool recordsShown() {
         const auto& shown = services.display.shown;
         return std::find(shown.begin(), shown.end(), "frmRecor (modal)") != shown.end();
@@ -26,7 +26,8 @@ TEST_F(GameEnd, PlayerOnesCountOpensTheBetweenGamesMenus) {
         bool newGame;
     };
     auto& f = start(1, false);
-    for (const Case& c : {Case{"1", false, true}, Case{"51", false, true}, Case{"0", true, false}}) {
+    for (const Case& c :
+         {Case{"1", false, true}, Case{"51", false, true}, Case{"0", true, false}}) {
         f.lblTotJogador1.setCaption(c.count);
         EXPECT_EQ(f.MnuJogado.enabled(), c.betweenGames) << c.count;
         EXPECT_EQ(f.mnutentar.enabled(), c.betweenGames) << c.count;
@@ -128,7 +129,8 @@ TEST_F(GameEnd, NewGameResetsTheBoard) {
                 for (char c : {'B', 'C', 'D', 'S'})
                     for (int row = 1; row <= 18; ++row)
                         EXPECT_EQ(column(player, c)[row].caption(), "") << c << row;
-            for (rt::Image* die : {&f.imgSort1, &f.imgSort2, &f.imgSort3, &f.imgSort4, &f.imgSort5}) {
+            for (rt::Image* die :
+                 {&f.imgSort1, &f.imgSort2, &f.imgSort3, &f.imgSort4, &f.imgSort5}) {
                 EXPECT_EQ(die->picture(), f.imgTMPx[1].picture());
                 EXPECT_EQ(die->top(), 1380);
             }
