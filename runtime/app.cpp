@@ -25,7 +25,9 @@ void Screen::setMousePointer(int pointer) {
     if (app().services().display) app().display().setScreenPointer(pointer);
 }
 
-std::string App::path() const { return path_.empty() ? programFolder() : path_; }
+std::string App::path() const {
+    return path_.empty() ? programFolder() : path_;
+}
 
 void App::pressHelpKey(Form* activeForm) {
     if (!activeForm || helpFile_.empty()) return;
@@ -70,8 +72,9 @@ bool guard(const std::function<void()>& call) {
     } catch (const EndProgram&) {
         running = false;
     } catch (const RuntimeError& e) {
-        app().dialogs().msgBox("Run-time error '" + std::to_string(e.number()) + "':\n\n" + e.what(),
-                               kCritical, "Dazivuvera");
+        app().dialogs().msgBox(
+            "Run-time error '" + std::to_string(e.number()) + "':\n\n" + e.what(), kCritical,
+            "Dazivuvera");
         running = false;
     } catch (const std::exception& e) {
         app().dialogs().msgBox(std::string("Run-time error:\n\n") + e.what(), kCritical,

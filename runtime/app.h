@@ -23,18 +23,18 @@ struct Services {
 
 // The screen: its size in twips and the one mouse pointer of the whole program.
 class Screen {
-public:
+  public:
     int width() const;
     int height() const;
     int mousePointer() const { return pointer_; }
     void setMousePointer(int pointer);
 
-private:
+  private:
     int pointer_ = 0;
 };
 
 class App {
-public:
+  public:
     // Installs the services (the program's on start, a test's doubles per test).
     void install(const Services& services) { services_ = services; }
     const Services& services() const { return services_; }
@@ -65,7 +65,7 @@ public:
     // control, or of the window when the control has none.
     void pressHelpKey(Form* activeForm);
 
-private:
+  private:
     Services services_;
     Screen screen_;
     std::string helpFile_;
@@ -73,7 +73,9 @@ private:
 };
 
 App& app();
-inline Screen& screen() { return app().screen(); }
+inline Screen& screen() {
+    return app().screen();
+}
 
 // The forms runtime's dialog and settings calls, on the installed services.
 int MsgBox(const std::string& prompt, int style = 0, const std::string& title = "");

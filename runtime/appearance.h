@@ -9,12 +9,22 @@ namespace rt {
 // A colour: a 24-bit value with red in the low byte, then green, then blue (0x00BBGGRR).
 using Color = int32_t;
 
-constexpr Color rgb(int r, int g, int b) { return (b << 16) | (g << 8) | r; }
-constexpr int redOf(Color c) { return c & 0xFF; }
-constexpr int greenOf(Color c) { return (c >> 8) & 0xFF; }
-constexpr int blueOf(Color c) { return (c >> 16) & 0xFF; }
+constexpr Color rgb(int r, int g, int b) {
+    return (b << 16) | (g << 8) | r;
+}
+constexpr int redOf(Color c) {
+    return c & 0xFF;
+}
+constexpr int greenOf(Color c) {
+    return (c >> 8) & 0xFF;
+}
+constexpr int blueOf(Color c) {
+    return (c >> 16) & 0xFF;
+}
 // A valid colour has nothing above its 24 bits.
-constexpr bool isValidColor(int64_t value) { return value >= 0 && value <= 0xFFFFFF; }
+constexpr bool isValidColor(int64_t value) {
+    return value >= 0 && value <= 0xFFFFFF;
+}
 
 // The 16-colour standard palette, by number.
 namespace palette {

@@ -7,7 +7,9 @@
 
 namespace rt {
 
-void Container::addChild(Control* child) { children_.push_back(child); }
+void Container::addChild(Control* child) {
+    children_.push_back(child);
+}
 
 void Container::removeChild(Control* child) {
     children_.erase(std::remove(children_.begin(), children_.end(), child), children_.end());
@@ -21,10 +23,16 @@ Control::Control(Container* parent, std::string name, int index)
     if (f && f->peer() && app().services().display) app().display().controlAdded(*this);
 }
 
-Control::~Control() { parent_->removeChild(this); }
+Control::~Control() {
+    parent_->removeChild(this);
+}
 
-void Control::setLeft(int twips) { assign(left_, twips, Property::Geometry); }
-void Control::setTop(int twips) { assign(top_, twips, Property::Geometry); }
+void Control::setLeft(int twips) {
+    assign(left_, twips, Property::Geometry);
+}
+void Control::setTop(int twips) {
+    assign(top_, twips, Property::Geometry);
+}
 void Control::setWidth(int twips) {
     if (twips < 0) throw RuntimeError(kInvalidPropertyValue, "Invalid property value");
     assign(width_, twips, Property::Geometry);
@@ -35,7 +43,8 @@ void Control::setHeight(int twips) {
 }
 
 void Control::move(int left, int top, int width, int height) {
-    if (width < 0 || height < 0) throw RuntimeError(kInvalidPropertyValue, "Invalid property value");
+    if (width < 0 || height < 0)
+        throw RuntimeError(kInvalidPropertyValue, "Invalid property value");
     if (left_ == left && top_ == top && width_ == width && height_ == height) return;
     left_ = left;
     top_ = top;
@@ -62,7 +71,9 @@ void Control::setFontSize(double points) {
     setFont(f);
 }
 
-void Control::setFocus() { notify(Property::Focus); }
+void Control::setFocus() {
+    notify(Property::Focus);
+}
 
 void Control::copyDesignFrom(const Control& other) {
     move(other.left_, other.top_, other.width_, other.height_);

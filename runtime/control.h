@@ -42,14 +42,14 @@ enum class Property {
 
 // What shows a control or a form. The renderer implements it; the runtime only calls it.
 class Peer {
-public:
+  public:
     virtual ~Peer() = default;
     virtual void changed(Property property) = 0;
 };
 
 // Something that holds controls: a form, a picture box, a frame.
 class Container {
-public:
+  public:
     virtual ~Container() = default;
     virtual Form* form() = 0;
     const std::vector<Control*>& children() const { return children_; }
@@ -58,7 +58,7 @@ public:
     void addChild(Control* child);
     void removeChild(Control* child);
 
-private:
+  private:
     std::vector<Control*> children_;
 };
 
@@ -78,7 +78,7 @@ enum class ControlKind {
 using MouseHandler = std::function<void(int button, int shift, float x, float y)>;
 
 class Control {
-public:
+  public:
     // index: the element's index in a control array, or -1 for a control of its own.
     Control(Container* parent, std::string name, int index = -1);
     virtual ~Control();
@@ -149,7 +149,7 @@ public:
     // another control of the same kind: how a control array creates its new elements.
     virtual void copyDesignFrom(const Control& other);
 
-protected:
+  protected:
     // Runs after the visibility changed (docked boxes lay their form out again).
     virtual void visibilityChanged() {}
     void notify(Property property) {
@@ -162,7 +162,7 @@ protected:
         notify(property);
     }
 
-private:
+  private:
     Container* parent_;
     std::string name_;
     int index_;

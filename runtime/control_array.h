@@ -14,7 +14,7 @@ namespace rt {
 
 template <class T>
 class ControlArray {
-public:
+  public:
     ControlArray(Container* parent, std::string name) : parent_(parent), name_(std::move(name)) {}
     ControlArray(const ControlArray&) = delete;
     ControlArray& operator=(const ControlArray&) = delete;
@@ -47,8 +47,7 @@ public:
         auto it = elements_.find(index);
         if (it == elements_.end())
             throw RuntimeError(kArrayElementMissing, "Control array element '" +
-                                                         std::to_string(index) +
-                                                         "' doesn't exist");
+                                                         std::to_string(index) + "' doesn't exist");
         return *it->second;
     }
     const T& operator[](int index) const { return const_cast<ControlArray&>(*this)[index]; }
@@ -70,7 +69,7 @@ public:
     std::function<void(int index, int button, int shift, float x, float y)> onMouseMove;
     std::function<void(int index, int button, int shift, float x, float y)> onMouseUp;
 
-private:
+  private:
     void wire(T& element, int index) {
         element.onClick = [this, index] {
             if (onClick) onClick(index);

@@ -14,7 +14,7 @@ namespace rt {
 // Game state that lives in captions relies on this: chains of change handlers end only because an
 // equal write is silent.
 class Label : public Control {
-public:
+  public:
     using Control::Control;
     ControlKind kind() const override { return ControlKind::Label; }
 
@@ -38,7 +38,7 @@ public:
 
     void copyDesignFrom(const Control& other) override;
 
-private:
+  private:
     std::string caption_;
     Alignment alignment_ = Alignment::Left;
     BackStyle backStyle_ = BackStyle::Opaque;
@@ -49,7 +49,7 @@ private:
 
 // A picture on the form.
 class Image : public Control {
-public:
+  public:
     using Control::Control;
     ControlKind kind() const override { return ControlKind::Image; }
 
@@ -62,14 +62,14 @@ public:
 
     void copyDesignFrom(const Control& other) override;
 
-private:
+  private:
     Picture picture_;
     bool stretch_ = false;
     BorderStyle borderStyle_ = BorderStyle::None;
 };
 
 class CommandButton : public Control {
-public:
+  public:
     using Control::Control;
     ControlKind kind() const override { return ControlKind::CommandButton; }
 
@@ -83,7 +83,7 @@ public:
 
     void copyDesignFrom(const Control& other) override;
 
-private:
+  private:
     std::string caption_;
     bool default_ = false;
     bool cancel_ = false;
@@ -94,7 +94,7 @@ enum class Dock { None, Top, Bottom, Left, Right };
 
 // A box that holds other controls (and may show a picture).
 class PictureBox : public Control, public Container {
-public:
+  public:
     PictureBox(Container* parent, std::string name, int index = -1);
     ControlKind kind() const override { return ControlKind::PictureBox; }
     Form* form() override { return Control::form(); }
@@ -109,10 +109,10 @@ public:
 
     void copyDesignFrom(const Control& other) override;
 
-protected:
+  protected:
     void visibilityChanged() override;
 
-private:
+  private:
     Picture picture_;
     BorderStyle borderStyle_ = BorderStyle::FixedSingle;
     Dock dock_ = Dock::None;
@@ -120,7 +120,7 @@ private:
 
 // A captioned frame that holds other controls.
 class Frame : public Control, public Container {
-public:
+  public:
     Frame(Container* parent, std::string name, int index = -1);
     ControlKind kind() const override { return ControlKind::Frame; }
     Form* form() override { return Control::form(); }
@@ -128,13 +128,13 @@ public:
     const std::string& caption() const { return caption_; }
     void setCaption(const std::string& text) { assign(caption_, text, Property::Caption); }
 
-private:
+  private:
     std::string caption_;
 };
 
 // A straight line from (x1, y1) to (x2, y2), twips in its container.
 class Line : public Control {
-public:
+  public:
     using Control::Control;
     ControlKind kind() const override { return ControlKind::Line; }
 
@@ -148,14 +148,14 @@ public:
     int borderWidth() const { return borderWidth_; }  // pixels
     void setBorderWidth(int w) { assign(borderWidth_, w, Property::Appearance); }
 
-private:
+  private:
     int x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
     int borderWidth_ = 1;
 };
 
 // A drop-down list.
 class ComboBox : public Control {
-public:
+  public:
     using Control::Control;
     ControlKind kind() const override { return ControlKind::ComboBox; }
 
@@ -170,14 +170,14 @@ public:
 
     std::function<void()> onChange;  // the user picked another item
 
-private:
+  private:
     std::vector<std::string> items_;
     int listIndex_ = -1;
 };
 
 // One of a group of options in the same container: selecting it clears the others.
 class OptionButton : public Control {
-public:
+  public:
     using Control::Control;
     ControlKind kind() const override { return ControlKind::OptionButton; }
 
@@ -187,13 +187,13 @@ public:
     // Selecting an option clears the other options of its container and runs its click event.
     void setValue(bool selected);
 
-private:
+  private:
     std::string caption_;
     bool value_ = false;
 };
 
 class TextBox : public Control {
-public:
+  public:
     using Control::Control;
     ControlKind kind() const override { return ControlKind::TextBox; }
 
@@ -207,7 +207,7 @@ public:
 
     std::function<void()> onChange;
 
-private:
+  private:
     std::string text_;
     int maxLength_ = 0;  // 0: no limit
     bool locked_ = false;
@@ -216,7 +216,7 @@ private:
 // A timer: while enabled with an interval above 0, the event loop runs onTimer every interval.
 // Tests drive it with a virtual clock (see TimerService).
 class Timer : public Control {
-public:
+  public:
     Timer(Container* parent, std::string name, int index = -1);
     ~Timer() override;
     ControlKind kind() const override { return ControlKind::Timer; }
@@ -228,7 +228,7 @@ public:
 
     std::function<void()> onTimer;
 
-private:
+  private:
     void reschedule();
     int interval_ = 0;
 };

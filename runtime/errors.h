@@ -26,12 +26,12 @@ enum ErrorNumber : int {
 // A run-time error of the runtime, with its number. Uncaught, it reaches the guard at the border
 // of the event loop, which shows the error box and ends the program.
 class RuntimeError : public std::runtime_error {
-public:
+  public:
     RuntimeError(int number, const std::string& description)
         : std::runtime_error(description), number_(number) {}
     int number() const { return number_; }
 
-private:
+  private:
     int number_;
 };
 
@@ -40,7 +40,9 @@ private:
 struct EndProgram {};
 
 // Ends the program at once (throws EndProgram).
-[[noreturn]] inline void End() { throw EndProgram{}; }
+[[noreturn]] inline void End() {
+    throw EndProgram{};
+}
 
 // Runs `statement`, ignoring any RuntimeError it raises: the "on error resume next" of a single
 // statement. EndProgram passes through.

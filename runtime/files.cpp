@@ -50,7 +50,8 @@ std::string readFirstField(const std::string& path) {
     if (c == EOF) throw RuntimeError(62, "Input past end of file");
     while (c == ' ' || c == '\t') c = in.get();
     if (c == '"') {
-        for (c = in.get(); c != EOF && c != '"'; c = in.get()) field.push_back(static_cast<char>(c));
+        for (c = in.get(); c != EOF && c != '"'; c = in.get())
+            field.push_back(static_cast<char>(c));
         return field;
     }
     for (; c != EOF && c != ',' && c != '\r' && c != '\n'; c = in.get())

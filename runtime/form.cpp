@@ -200,7 +200,9 @@ std::vector<std::unique_ptr<Form>>& retired() {
 }
 }  // namespace
 
-void retireForm(std::unique_ptr<Form> form) { retired().push_back(std::move(form)); }
+void retireForm(std::unique_ptr<Form> form) {
+    retired().push_back(std::move(form));
+}
 
 void destroyRetiredForms() {
     auto forms = std::move(retired());

@@ -27,7 +27,7 @@ enum class FormBorder { None, FixedSingle, Sizable, FixedDialog, FixedToolWindow
 enum class ShowMode { Modeless, Modal };
 
 class Form : public Container {
-public:
+  public:
     explicit Form(std::string name);
     ~Form() override;
     Form(const Form&) = delete;
@@ -85,7 +85,9 @@ public:
     void unload();
 
     // Called by the form's global instance to learn of the unload.
-    void setUnloadListener(std::function<void()> listener) { unloadListener_ = std::move(listener); }
+    void setUnloadListener(std::function<void()> listener) {
+        unloadListener_ = std::move(listener);
+    }
 
     // --- Events ---------------------------------------------------------------------------
     virtual void Form_Load() {}
@@ -112,7 +114,7 @@ public:
     Control* activeControl() const { return activeControl_; }
     void setActiveControl(Control* control) { activeControl_ = control; }
 
-private:
+  private:
     template <class T>
     void assign(T& field, const T& value, Property property) {
         if (field == value) return;
@@ -150,7 +152,7 @@ private:
 // use creates and loads a fresh form.
 template <class T>
 class FormInstance {
-public:
+  public:
     // The instance, created and loaded on first use.
     static T& get() {
         T* form = slot();
@@ -181,7 +183,7 @@ public:
         }
     }
 
-private:
+  private:
     static T*& slot() {
         static T* instance = nullptr;
         return instance;

@@ -18,7 +18,7 @@ namespace rt {
 class Form;
 
 class Menu {
-public:
+  public:
     // A top-level menu of a form.
     Menu(Form* form, std::string name, int index = -1);
     // An item of a menu.
@@ -56,7 +56,7 @@ public:
     Peer* peer() const { return peer_; }
     void setPeer(Peer* peer) { peer_ = peer; }
 
-private:
+  private:
     template <class T>
     void assign(T& field, const T& value, Property property) {
         if (field == value) return;
@@ -82,13 +82,13 @@ private:
 // An array of menu items under one parent, created with fixed indexes at the array's place
 // among its siblings.
 class MenuArray {
-public:
+  public:
     MenuArray(Menu* parent, std::string name, std::initializer_list<int> indexes)
         : parent_(parent), name_(std::move(name)) {
         for (int index : indexes) create(index);
     }
 
-private:
+  private:
     Menu& create(int index) {
         auto item = std::make_unique<Menu>(parent_, name_, index);
         Menu& ref = *item;
@@ -99,7 +99,7 @@ private:
         return ref;
     }
 
-public:
+  public:
     Menu& operator[](int index) {
         auto it = items_.find(index);
         if (it == items_.end())
@@ -109,7 +109,7 @@ public:
 
     std::function<void(int index)> onClick;
 
-private:
+  private:
     Menu* parent_;
     std::string name_;
     std::map<int, std::unique_ptr<Menu>> items_;

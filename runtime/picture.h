@@ -27,7 +27,7 @@ struct Bitmap {
 };
 
 class Picture {
-public:
+  public:
     Picture() = default;
     explicit Picture(std::shared_ptr<const Bitmap> bitmap) : bitmap_(std::move(bitmap)) {}
     static Picture fromBitmap(Bitmap bitmap) {
@@ -41,7 +41,7 @@ public:
     bool operator==(const Picture& other) const { return bitmap_ == other.bitmap_; }
     bool operator!=(const Picture& other) const { return !(*this == other); }
 
-private:
+  private:
     std::shared_ptr<const Bitmap> bitmap_;
 };
 

@@ -18,7 +18,7 @@ enum class ShowMode;
 
 // The per-user settings store: text values by application, section and key.
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     // The stored text, or nothing when the key is absent.
     virtual std::optional<std::string> get(const std::string& app, const std::string& section,
@@ -42,7 +42,7 @@ enum MsgBoxStyle : int {
 enum MsgBoxResult : int { kAnswerOk = 1, kAnswerCancel = 2, kAnswerYes = 6, kAnswerNo = 7 };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // Shows a message box and waits for the answer (an MsgBoxResult).
     virtual int msgBox(const std::string& prompt, int style, const std::string& title) = 0;
@@ -53,14 +53,14 @@ public:
 
 // Opens a help file at a context (0: its start).
 class HelpViewer {
-public:
+  public:
     virtual ~HelpViewer() = default;
     virtual void show(const std::string& file, int context) = 0;
 };
 
 // Plays WAV images from memory, asynchronously, one at a time.
 class SoundOutput {
-public:
+  public:
     virtual ~SoundOutput() = default;
     // How many output devices the system has.
     virtual int deviceCount() = 0;
@@ -73,7 +73,7 @@ public:
 
 // Runs timers. The program uses the event loop's timers; tests advance a virtual clock.
 class TimerService {
-public:
+  public:
     virtual ~TimerService() = default;
     // Starts (or restarts) the timer's schedule: onTimer every `milliseconds`.
     virtual void start(Timer& timer, int milliseconds) = 0;
@@ -81,7 +81,7 @@ public:
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // The wall-clock time.
     virtual std::chrono::system_clock::time_point now() = 0;
@@ -97,7 +97,7 @@ struct ScreenSize {
 
 // What shows the forms: the renderer, or nothing in headless tests.
 class Display {
-public:
+  public:
     virtual ~Display() = default;
     // The form becomes visible: create its peers if needed and show it. A modal show returns
     // when the form is hidden or unloaded.
@@ -122,7 +122,7 @@ public:
 // Special folders by the shell's numbers.
 enum SpecialFolder : int { kDesktopFolder = 0, kStartMenuFolder = 11 };
 class SpecialFolders {
-public:
+  public:
     virtual ~SpecialFolders() = default;
     // The folder's path without a trailing separator, or nothing when it is unknown.
     virtual std::optional<std::string> path(int folder) = 0;
@@ -130,7 +130,7 @@ public:
 
 // Tells whether another copy of the program is running (and holds this copy's claim).
 class InstanceLock {
-public:
+  public:
     virtual ~InstanceLock() = default;
     virtual bool previousInstance() = 0;
 };

@@ -2,9 +2,9 @@
 
 #include <cctype>
 #include <charconv>
-#include <cstring>
 #include <chrono>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 #include "runtime/app.h"
@@ -19,7 +19,8 @@ double Val(std::string_view text) {
         // Hexadecimal: "&HFF" reads 255.
         long long value = 0;
         bool any = false;
-        for (i += 2; i < n && std::isxdigit(static_cast<unsigned char>(text[i])) && value < (1LL << 40);
+        for (i += 2;
+             i < n && std::isxdigit(static_cast<unsigned char>(text[i])) && value < (1LL << 40);
              ++i) {
             char c = text[i];
             value = value * 16 + (std::isdigit(static_cast<unsigned char>(c))
@@ -50,9 +51,13 @@ double Val(std::string_view text) {
     return digits ? sign * value : 0.0;
 }
 
-double Int(double x) { return std::floor(x); }
+double Int(double x) {
+    return std::floor(x);
+}
 
-double roundHalfEven(double x) { return std::nearbyint(x); }
+double roundHalfEven(double x) {
+    return std::nearbyint(x);
+}
 
 std::string CStr(double x) {
     if (x == 0) return "0";
@@ -69,7 +74,9 @@ std::string Str(double x) {
     return text;
 }
 
-std::string boolText(bool value) { return value ? "True" : "False"; }
+std::string boolText(bool value) {
+    return value ? "True" : "False";
+}
 
 std::optional<bool> parseBool(std::string_view text) {
     std::string t = Trim(text);
@@ -83,7 +90,8 @@ std::optional<bool> parseBool(std::string_view text) {
     bool digits = false;
     for (; i < t.size() && std::isdigit(static_cast<unsigned char>(t[i])); ++i) digits = true;
     if (i < t.size() && t[i] == '.')
-        for (++i; i < t.size() && std::isdigit(static_cast<unsigned char>(t[i])); ++i) digits = true;
+        for (++i; i < t.size() && std::isdigit(static_cast<unsigned char>(t[i])); ++i)
+            digits = true;
     if (!digits || i != t.size()) return std::nullopt;
     return Val(t) != 0;
 }
@@ -107,7 +115,9 @@ namespace {
 uint64_t state[4] = {0x9E3779B97F4A7C15ULL, 0xBF58476D1CE4E5B9ULL, 0x94D049BB133111EBULL,
                      0x2545F4914F6CDD1DULL};
 
-uint64_t rotl(uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+uint64_t rotl(uint64_t x, int k) {
+    return (x << k) | (x >> (64 - k));
+}
 
 uint64_t next() {
     uint64_t result = rotl(state[1] * 5, 7) * 9;
@@ -140,14 +150,16 @@ double Rnd() {
     return static_cast<double>(next() >> 11) * (1.0 / 9007199254740992.0);
 }
 
-void setRandomSource(std::function<double()> source) { randomSource() = std::move(source); }
+void setRandomSource(std::function<double()> source) {
+    randomSource() = std::move(source);
+}
 
 void Randomize() {
     // The clock is mixed into the state, never put in its place: two re-seedings within one tick
     // of the clock still leave different states, so their draws stay independent.
     double seconds = app().services().clock ? app().clock().secondsSinceMidnight() : 0.0;
-    uint64_t mix = static_cast<uint64_t>(
-        std::chrono::steady_clock::now().time_since_epoch().count());
+    uint64_t mix =
+        static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
     uint64_t bits;
     static_assert(sizeof bits == sizeof seconds);
     std::memcpy(&bits, &seconds, sizeof bits);
@@ -165,7 +177,9 @@ void seedRandom(uint64_t seed) {
 
 namespace {
 
-bool continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool continuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 
 // Byte offset of the character `count` characters into the text (or its end).
 std::size_t offsetOf(std::string_view text, std::size_t count) {
@@ -219,11 +233,14 @@ std::string UCase(std::string_view text) {
     // The accented small letters of Portuguese (two-byte UTF-8, U+00E0-U+00FE but U+00F7).
     for (std::size_t i = 0; i + 1 < out.size(); ++i) {
         auto b0 = static_cast<unsigned char>(out[i]), b1 = static_cast<unsigned char>(out[i + 1]);
-        if (b0 == 0xC3 && b1 >= 0xA0 && b1 <= 0xBE && b1 != 0xB7) out[i + 1] = static_cast<char>(b1 - 0x20);
+        if (b0 == 0xC3 && b1 >= 0xA0 && b1 <= 0xBE && b1 != 0xB7)
+            out[i + 1] = static_cast<char>(b1 - 0x20);
     }
     return out;
 }
 
-std::string Space(std::size_t count) { return std::string(count, ' '); }
+std::string Space(std::size_t count) {
+    return std::string(count, ' ');
+}
 
 }  // namespace rt

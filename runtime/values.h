@@ -56,8 +56,7 @@ std::size_t Len(std::string_view text);
 std::string Left(std::string_view text, std::size_t count);
 std::string Right(std::string_view text, std::size_t count);
 // Characters from position `start` (1-based), `count` of them, or to the end.
-std::string Mid(std::string_view text, std::size_t start,
-                std::size_t count = std::string::npos);
+std::string Mid(std::string_view text, std::size_t start, std::size_t count = std::string::npos);
 // Removes blanks (spaces only) at both ends.
 std::string Trim(std::string_view text);
 std::string UCase(std::string_view text);
@@ -68,7 +67,7 @@ std::string Space(std::size_t count);
 // first N characters, a shorter one is padded with blanks.
 template <std::size_t N>
 class FixedString {
-public:
+  public:
     FixedString() : text_(Space(N)) {}
     FixedString(std::string_view text) { *this = text; }  // NOLINT: converts like the original
     FixedString& operator=(std::string_view text) {
@@ -80,7 +79,7 @@ public:
     operator const std::string&() const { return text_; }  // NOLINT
     bool operator==(std::string_view other) const { return text_ == other; }
 
-private:
+  private:
     std::string text_;
 };
 

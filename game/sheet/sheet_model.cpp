@@ -4,9 +4,13 @@
 
 namespace quopa {
 
-bool LinhaDePontos(int row) { return (row >= 1 && row <= 6) || (row >= 10 && row <= 16); }
+bool LinhaDePontos(int row) {
+    return (row >= 1 && row <= 6) || (row >= 10 && row <= 16);
+}
 
-double ValorDaCasa(const rt::Label& cell) { return rt::Val(cell.caption()); }
+double ValorDaCasa(const rt::Label& cell) {
+    return rt::Val(cell.caption());
+}
 
 namespace {
 

@@ -31,7 +31,9 @@ constexpr int kTotalColuna = 18;    // "T+T"
 bool LinhaDePontos(int row);
 
 // A box is filled when its caption is not "".
-inline bool CasaVazia(const rt::Label& cell) { return cell.caption().empty(); }
+inline bool CasaVazia(const rt::Label& cell) {
+    return cell.caption().empty();
+}
 
 // The numeric value of a cell: Val of its caption ("" and "/" read 0, "+30" reads 30).
 double ValorDaCasa(const rt::Label& cell);

@@ -22,7 +22,7 @@ using LabelArray = rt::ControlArray<rt::Label>;
 using ImageArray = rt::ControlArray<rt::Image>;
 
 class frmQUOPA : public rt::Form {
-public:
+  public:
     frmQUOPA();
     ~frmQUOPA() override;
 
@@ -31,12 +31,12 @@ public:
 
     // ------------------------------------------------------------------------------------------
     // Containers
-    rt::PictureBox PicUser{this, "PicUser"};      // player 1's sheet panel, docked left
-    rt::PictureBox PicUserB{this, "PicUserB"};    // player 2's sheet panel, docked right
-    rt::PictureBox PicSbar1{this, "PicSbar1"};    // the bar of combination legends, docked bottom
-    rt::PictureBox PicGame{this, "PicGame"};      // the dice table
+    rt::PictureBox PicUser{this, "PicUser"};        // player 1's sheet panel, docked left
+    rt::PictureBox PicUserB{this, "PicUserB"};      // player 2's sheet panel, docked right
+    rt::PictureBox PicSbar1{this, "PicSbar1"};      // the bar of combination legends, docked bottom
+    rt::PictureBox PicGame{this, "PicGame"};        // the dice table
     rt::PictureBox picEsconde{this, "picEsconde"};  // never visible: the hidden holders
-    rt::PictureBox Picture1{&PicUser, "Picture1"};    // player 1's grid
+    rt::PictureBox Picture1{&PicUser, "Picture1"};  // player 1's grid
     rt::PictureBox Picture1B{&PicUserB, "Picture1B"};  // player 2's grid
 
     // ------------------------------------------------------------------------------------------
@@ -113,11 +113,11 @@ public:
     rt::Label lblTemPo{&picEsconde, "lblTemPo"};
     rt::Label lblTipoAnimacao{&picEsconde, "lblTipoAnimacao"};
     rt::Label lblTMP{&picEsconde, "lblTMP"};
-    LabelArray lblDados{&picEsconde, "lblDados"};   // 1-6: library index of each face
-    ImageArray imgDado1{&picEsconde, "imgDado1"};   // 1-6: the face pictures in use
-    ImageArray imgTMPx{&picEsconde, "imgTMPx"};     // 1-3: the stamp's frames
-    rt::Image imgSobe{&picEsconde, "imgSobe"};      // pointer over a die that is down
-    rt::Image imgDesce{&picEsconde, "imgDesce"};    // pointer over a lifted die
+    LabelArray lblDados{&picEsconde, "lblDados"};     // 1-6: library index of each face
+    ImageArray imgDado1{&picEsconde, "imgDado1"};     // 1-6: the face pictures in use
+    ImageArray imgTMPx{&picEsconde, "imgTMPx"};       // 1-3: the stamp's frames
+    rt::Image imgSobe{&picEsconde, "imgSobe"};        // pointer over a die that is down
+    rt::Image imgDesce{&picEsconde, "imgDesce"};      // pointer over a lifted die
     rt::Label lblNegrito{&picEsconde, "lblNegrito"};  // the records table's own
 
     rt::Timer Timer1{this, "Timer1"};  // the roll animation, 10 ms
@@ -384,7 +384,7 @@ public:
     void cmdBack_MouseUp(int Button, int Shift, float X, float Y);
     void cmdBack2_MouseUp(int Button, int Shift, float X, float Y);
 
-private:
+  private:
     // Design values of every control (game/window/design.cpp).
     void design();
     void designSheets();

@@ -4,6 +4,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTextBrowser>
 
 namespace rt::qt {
@@ -37,7 +39,16 @@ void QtHelpViewer::show(const std::string& file, int context) {
     if (!browser_) {
         browser_ = std::make_unique<QTextBrowser>();
         browser_->setOpenExternalLinks(true);
-        browser_->resize(640, 480);
+        // A comfortable reading size, centred on the screen the first time it opens.
+        QSize size(760, 620);
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            size = size.boundedTo(area.size() * 0.9);
+            browser_->resize(size);
+            browser_->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+        } else {
+            browser_->resize(size);
+        }
     }
     browser_->setWindowTitle(QFileInfo(path).completeBaseName());
     browser_->setHtml(*page);

@@ -9,7 +9,7 @@
 namespace {
 
 class TestForm : public rt::Form {
-public:
+  public:
     TestForm() : rt::Form("TestForm") {}
     rt::Label label{this, "label"};
     rt::PictureBox box{this, "box"};

@@ -37,8 +37,11 @@ TEST(Files, FirstFieldEndsAtCommaOrLineBreak) {
     struct Case {
         const char* content;
         const char* field;
-    } cases[] = {{"?_,rest", "?_"}, {"  ?_abc\nmore", "?_abc"}, {"\"a,b\",c", "a,b"},
-                 {"x_", "x_"},      {"?", "?"}};
+    } cases[] = {{"?_,rest", "?_"},
+                 {"  ?_abc\nmore", "?_abc"},
+                 {"\"a,b\",c", "a,b"},
+                 {"x_", "x_"},
+                 {"?", "?"}};
     for (const Case& c : cases) {
         std::ofstream(temp("field.txt"), std::ios::binary) << c.content;
         EXPECT_EQ(rt::readFirstField(temp("field.txt")), c.field) << c.content;

@@ -10,7 +10,7 @@ namespace {
 
 // A form that records its events.
 class Recorder : public rt::Form {
-public:
+  public:
     Recorder() : rt::Form("Recorder") { setClientSize(6000, 4000); }
     void Form_Load() override {
         log.push_back("load");
@@ -62,7 +62,7 @@ TEST(FormLifecycle, AFormUnloadedByItsOwnLoadNeverRunsItsUnloadHandler) {
 }
 
 class Dialog : public rt::Form {
-public:
+  public:
     Dialog() : rt::Form("Dialog") {}
     void Form_Load() override { ++loads; }
     static inline int loads = 0;
@@ -144,7 +144,8 @@ TEST(End, EndsTheProgramAtOnceThroughTheGuard) {
 
 TEST(Guard, AnUncaughtRunTimeErrorShowsTheErrorBoxAndEnds) {
     testing_support::FakeServices services;
-    EXPECT_FALSE(rt::guard([] { throw rt::RuntimeError(340, "Control array element doesn't exist"); }));
+    EXPECT_FALSE(
+        rt::guard([] { throw rt::RuntimeError(340, "Control array element doesn't exist"); }));
     ASSERT_EQ(services.dialogs.messages.size(), 1u);
     EXPECT_NE(services.dialogs.messages[0].prompt.find("340"), std::string::npos);
     EXPECT_EQ(services.dialogs.messages[0].style, rt::kCritical);

@@ -8,9 +8,9 @@ TEST(Val, ReadsTheNumberAtTheStartOfATextAsTheGameRelies) {
     struct Case {
         const char* text;
         double value;
-    } cases[] = {{"", 0},     {"/", 0},        {"+30", 30},    {" 45", 45},  {"5x", 5},
-                 {"-3", -3},  {"  -12abc", -12}, {"1.5", 1.5}, {"x5", 0},    {"+", 0},
-                 {"&HFF", 255}, {"Total:  12", 0}, {"0", 0},    {"\t 7", 7},  {" 1944", 1944}};
+    } cases[] = {{"", 0},       {"/", 0},          {"+30", 30},  {" 45", 45}, {"5x", 5},
+                 {"-3", -3},    {"  -12abc", -12}, {"1.5", 1.5}, {"x5", 0},   {"+", 0},
+                 {"&HFF", 255}, {"Total:  12", 0}, {"0", 0},     {"\t 7", 7}, {" 1944", 1944}};
     for (const Case& c : cases) EXPECT_DOUBLE_EQ(rt::Val(c.text), c.value) << '"' << c.text << '"';
 }
 

@@ -50,7 +50,9 @@ void FakeTimers::start(rt::Timer& timer, int milliseconds) {
     schedule_[&timer] = Entry{now_ + milliseconds, milliseconds};
 }
 
-void FakeTimers::stop(rt::Timer& timer) { schedule_.erase(&timer); }
+void FakeTimers::stop(rt::Timer& timer) {
+    schedule_.erase(&timer);
+}
 
 void FakeTimers::advance(int milliseconds) {
     long long end = now_ + milliseconds;
@@ -96,7 +98,9 @@ void HeadlessDisplay::show(rt::Form& form, rt::ShowMode mode) {
 
 void HeadlessDisplay::hide(rt::Form&) {}
 
-void HeadlessDisplay::unloaded(rt::Form& form) { unloadedForms.push_back(form.name()); }
+void HeadlessDisplay::unloaded(rt::Form& form) {
+    unloadedForms.push_back(form.name());
+}
 
 void HeadlessDisplay::setTopMost(rt::Form& form, bool on) {
     if (on)
@@ -111,7 +115,9 @@ std::optional<std::string> FakeFolders::path(int folder) {
     return f->second;
 }
 
-FakeServices::FakeServices() { install(); }
+FakeServices::FakeServices() {
+    install();
+}
 
 FakeServices::~FakeServices() {
     rt::destroyRetiredForms();

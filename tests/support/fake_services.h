@@ -19,7 +19,7 @@ namespace testing_support {
 
 // An in-memory settings store; records every save in order.
 class FakeSettings : public rt::SettingsStore {
-public:
+  public:
     std::optional<std::string> get(const std::string& app, const std::string& section,
                                    const std::string& key) override;
     void save(const std::string& app, const std::string& section, const std::string& key,
@@ -33,7 +33,7 @@ public:
 // Message and input boxes: records what was shown; answers from a queue (default: OK / Yes for
 // message boxes with Yes, the default text for input boxes).
 class FakeDialogs : public rt::Dialogs {
-public:
+  public:
     struct Shown {
         std::string prompt;
         int style;
@@ -50,14 +50,14 @@ public:
 };
 
 class FakeHelp : public rt::HelpViewer {
-public:
+  public:
     void show(const std::string& file, int context) override { opened.push_back({file, context}); }
     std::vector<std::pair<std::string, int>> opened;
 };
 
 // Records the sounds played, by the identity of their bytes.
 class FakeSound : public rt::SoundOutput {
-public:
+  public:
     int deviceCount() override { return devices; }
     bool play(std::shared_ptr<const std::vector<uint8_t>> wav) override;
     void stop() override { ++stops; }
@@ -69,7 +69,7 @@ public:
 
 // Timers on a virtual clock: advance() fires due timers in order of their due time.
 class FakeTimers : public rt::TimerService {
-public:
+  public:
     void start(rt::Timer& timer, int milliseconds) override;
     void stop(rt::Timer& timer) override;
     // Advances the virtual clock by `milliseconds`, firing every timer that falls due.
@@ -80,7 +80,7 @@ public:
     bool running(const rt::Timer& timer) const { return schedule_.count(&timer) != 0; }
     long long now() const { return now_; }
 
-private:
+  private:
     struct Entry {
         long long due;
         int interval;
@@ -90,7 +90,7 @@ private:
 };
 
 class FakeClock : public rt::Clock {
-public:
+  public:
     std::chrono::system_clock::time_point now() override { return time; }
     double secondsSinceMidnight() override { return seconds; }
     std::chrono::system_clock::time_point time =
@@ -101,7 +101,7 @@ public:
 // No windows: shows are recorded; a modal show runs the script given for that form (by name),
 // or, with none, unloads the form at once, as if the user closed it.
 class HeadlessDisplay : public rt::Display {
-public:
+  public:
     void show(rt::Form& form, rt::ShowMode mode) override;
     void hide(rt::Form& form) override;
     void unloaded(rt::Form& form) override;
@@ -114,7 +114,7 @@ public:
 
     rt::ScreenSize screen;
     std::map<std::string, std::function<void(rt::Form&)>> modalScripts;
-    std::vector<std::string> shown;     // form names, in order ("name" or "name (modal)")
+    std::vector<std::string> shown;  // form names, in order ("name" or "name (modal)")
     std::vector<std::string> unloadedForms;
     std::set<std::string> topMost;
     std::vector<int> pointerLog;
@@ -122,13 +122,13 @@ public:
 };
 
 class FakeFolders : public rt::SpecialFolders {
-public:
+  public:
     std::optional<std::string> path(int folder) override;
     std::map<int, std::string> folders;
 };
 
 class FakeInstanceLock : public rt::InstanceLock {
-public:
+  public:
     bool previousInstance() override { return another; }
     bool another = false;
 };

@@ -21,8 +21,8 @@ std::string sourceDir() {
 
 std::string makeProgramFolder(const std::string& name) {
     // The process id keeps concurrent runs of the tests out of each other's folders.
-    fs::path dir = fs::path(::testing::TempDir()) /
-                   ("quopa-" + std::to_string(::getpid()) + "-" + name);
+    fs::path dir =
+        fs::path(::testing::TempDir()) / ("quopa-" + std::to_string(::getpid()) + "-" + name);
     fs::remove_all(dir);
     fs::create_directories(dir);
     fs::path files = fs::path(sourceDir()) / "resources" / "files";
@@ -81,7 +81,9 @@ void GameFixture::roll(const std::string& faces) {
     finishRoll();
 }
 
-void GameFixture::finishRoll() { services.timers.runUntilIdle(10000); }
+void GameFixture::finishRoll() {
+    services.timers.runUntilIdle(10000);
+}
 
 void GameFixture::mark(quopa::LabelArray& column, int row, int button) {
     if (column.onMouseDown) column.onMouseDown(row, button, 0, 0, 0);

@@ -19,7 +19,7 @@ std::string sourceDir();
 std::string makeProgramFolder(const std::string& name);
 
 class GameFixture : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 
@@ -43,7 +43,7 @@ protected:
     FakeServices services;
     std::string programDir;
 
-private:
+  private:
     quopa::frmQUOPA* form_ = nullptr;
 };
 
