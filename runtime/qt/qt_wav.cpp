@@ -1,10 +1,10 @@
 #include "runtime/qt/qt_wav.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 #include <string_view>
 
+#include <QSysInfo>
 #include <QtEndian>
 
 namespace rt::qt {
@@ -40,38 +40,6 @@ std::optional<FmtChunk> readFmt(const uint8_t* p, uint32_t size) {
     return fmt;
 }
 
-// One sample as a value in [-1, 1].
-float sampleAt(const char* frame, QAudioFormat::SampleFormat format, int channel) {
-    if (format == QAudioFormat::UInt8) return (uint8_t(frame[channel]) - 128) / 128.0f;
-    int16_t v;
-    std::memcpy(&v, frame + 2 * channel, 2);
-    return v / 32768.0f;
-}
-
-void storeSample(char* out, QAudioFormat::SampleFormat format, float v) {
-    v = std::clamp(v, -1.0f, 1.0f);
-    switch (format) {
-        case QAudioFormat::UInt8:
-            *reinterpret_cast<uint8_t*>(out) = uint8_t(std::lround(v * 127.0f + 128.0f));
-            break;
-        case QAudioFormat::Int16: {
-            const int16_t s = int16_t(std::lround(v * 32767.0f));
-            std::memcpy(out, &s, 2);
-            break;
-        }
-        case QAudioFormat::Int32: {
-            const int32_t s = int32_t(std::lround(double(v) * 2147483647.0));
-            std::memcpy(out, &s, 4);
-            break;
-        }
-        case QAudioFormat::Float:
-            std::memcpy(out, &v, 4);
-            break;
-        default:
-            break;
-    }
-}
-
 }  // namespace
 
 std::optional<PcmSound> decodeWav(const std::vector<uint8_t>& image) {
@@ -103,45 +71,14 @@ std::optional<PcmSound> decodeWav(const std::vector<uint8_t>& image) {
     if (dataSize == 0) return std::nullopt;
 
     PcmSound sound;
-    sound.format.setSampleRate(fmt->rate);
-    sound.format.setChannelCount(fmt->channels);
-    sound.format.setSampleFormat(fmt->bits == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+    sound.format = {fmt->bits == 8 ? PcmFormat::Sample::UInt8 : PcmFormat::Sample::Int16,
+                    fmt->channels, fmt->rate};
     sound.samples = QByteArray(reinterpret_cast<const char*>(data), qsizetype(dataSize));
     if (fmt->bits == 16 && QSysInfo::ByteOrder == QSysInfo::BigEndian) {
         auto* s = reinterpret_cast<qint16*>(sound.samples.data());
         qFromLittleEndian<qint16>(s, sound.samples.size() / 2, s);
     }
     return sound;
-}
-
-QByteArray convertPcm(const PcmSound& sound, const QAudioFormat& target) {
-    const QAudioFormat& from = sound.format;
-    const int inFrameBytes = from.bytesPerFrame();
-    const qsizetype inFrames = sound.samples.size() / inFrameBytes;
-    if (inFrames == 0 || !target.isValid()) return {};
-    const double step = double(from.sampleRate()) / target.sampleRate();
-    const qsizetype outFrames = std::max<qsizetype>(1, qsizetype(double(inFrames) / step));
-    const int outChannels = target.channelCount();
-    const int outSampleBytes = target.bytesPerSample();
-    QByteArray out(outFrames * target.bytesPerFrame(), Qt::Uninitialized);
-    const char* in = sound.samples.constData();
-    char* o = out.data();
-    for (qsizetype i = 0; i < outFrames; ++i) {
-        const double pos = double(i) * step;
-        const qsizetype a = std::min<qsizetype>(qsizetype(pos), inFrames - 1);
-        const qsizetype b = std::min<qsizetype>(a + 1, inFrames - 1);
-        const float t = float(pos - double(a));
-        for (int c = 0; c < outChannels; ++c) {
-            // Mono spreads to every output channel. Stereo keeps left and right; a device with one
-            // channel gets the left, one with more repeats the right in the others.
-            const int ic = std::min(c, from.channelCount() - 1);
-            const float va = sampleAt(in + a * inFrameBytes, from.sampleFormat(), ic);
-            const float vb = sampleAt(in + b * inFrameBytes, from.sampleFormat(), ic);
-            storeSample(o, target.sampleFormat(), va + (vb - va) * t);
-            o += outSampleBytes;
-        }
-    }
-    return out;
 }
 
 }  // namespace rt::qt

@@ -46,6 +46,7 @@ make_folder() {  # make_folder DIR [FILE-TO-LEAVE-OUT...]
     shift
     mkdir -p "$dir"
     cp "$program" "$dir/"
+    cp "$source_dir"/libquopa_sound.so "$dir/" 2>/dev/null
     for f in Ajudquopa.hlp Helpquopa.hlp ostrelo.chm marketin.chm ostrelo.zip; do
         local skip=0
         for s in "$@"; do [ "$s" = "$f" ] && skip=1; done

@@ -1,80 +1,27 @@
-// WAV images and the sound output: decoding, conversion, bad images, no device.
+// WAV images for the sound output: decoding, bad images, conversion to a device's format.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstring>
 #include <random>
 
-#include <QDeadlineTimer>
-#include <QEventLoop>
-#include <QTimer>
-
-#include "runtime/qt/qt_sound.h"
 #include "runtime/qt/qt_wav.h"
+#include "runtime/qt/sound_backend/pcm_convert.h"
+#include "tests/qt/wav_images.h"
 
 namespace {
 
+using namespace wav_images;
 using rt::qt::convertPcm;
 using rt::qt::decodeWav;
-using Bytes = std::vector<uint8_t>;
-
-void put32(Bytes& b, uint32_t v) {
-    for (int i = 0; i < 4; ++i) b.push_back(uint8_t(v >> (8 * i)));
-}
-void put16(Bytes& b, uint16_t v) {
-    b.push_back(uint8_t(v));
-    b.push_back(uint8_t(v >> 8));
-}
-void putTag(Bytes& b, const char* tag) {
-    b.insert(b.end(), tag, tag + 4);
-}
-
-struct WavSpec {
-    uint16_t formatTag = 1;
-    uint16_t channels = 1;
-    uint32_t rate = 22050;
-    uint16_t bits = 8;
-    Bytes samples;
-    Bytes extraChunk;       // a whole chunk placed before "fmt "
-    int dataSizeDelta = 0;  // what the data chunk claims beyond its real size
-};
-
-Bytes makeWav(const WavSpec& s) {
-    Bytes b;
-    putTag(b, "RIFF");
-    put32(b, 0);  // patched below
-    putTag(b, "WAVE");
-    b.insert(b.end(), s.extraChunk.begin(), s.extraChunk.end());
-    putTag(b, "fmt ");
-    put32(b, 16);
-    put16(b, s.formatTag);
-    put16(b, s.channels);
-    put32(b, s.rate);
-    put32(b, s.rate * s.channels * s.bits / 8);
-    put16(b, uint16_t(s.channels * s.bits / 8));
-    put16(b, s.bits);
-    putTag(b, "data");
-    put32(b, uint32_t(int(s.samples.size()) + s.dataSizeDelta));
-    b.insert(b.end(), s.samples.begin(), s.samples.end());
-    const uint32_t riff = uint32_t(b.size() - 8);
-    std::memcpy(b.data() + 4, &riff, 4);
-    return b;
-}
-
-WavSpec eightBitMono(size_t frames = 100) {
-    WavSpec s;
-    for (size_t i = 0; i < frames; ++i) s.samples.push_back(uint8_t(i * 37));
-    return s;
-}
+using rt::qt::PcmFormat;
+using Sample = PcmFormat::Sample;
 
 TEST(WavImage, DecodesEightBitMonoAtItsRate) {
     WavSpec spec = eightBitMono();
     spec.rate = 8000;
     const auto pcm = decodeWav(makeWav(spec));
     ASSERT_TRUE(pcm);
-    EXPECT_EQ(pcm->format.sampleFormat(), QAudioFormat::UInt8);
-    EXPECT_EQ(pcm->format.channelCount(), 1);
-    EXPECT_EQ(pcm->format.sampleRate(), 8000);
+    EXPECT_EQ(pcm->format, (PcmFormat{Sample::UInt8, 1, 8000}));
     EXPECT_EQ(pcm->samples, QByteArray(reinterpret_cast<const char*>(spec.samples.data()), 100));
 }
 
@@ -88,8 +35,7 @@ TEST(WavImage, DecodesSixteenBitStereoAndSkipsOtherChunks) {
     spec.extraChunk = {'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0};
     const auto pcm = decodeWav(makeWav(spec));
     ASSERT_TRUE(pcm);
-    EXPECT_EQ(pcm->format.sampleFormat(), QAudioFormat::Int16);
-    EXPECT_EQ(pcm->format.channelCount(), 2);
+    EXPECT_EQ(pcm->format, (PcmFormat{Sample::Int16, 2, 44100}));
     ASSERT_EQ(pcm->samples.size(), 8);
     const auto* s = reinterpret_cast<const int16_t*>(pcm->samples.constData());
     EXPECT_EQ(s[0], -32767);
@@ -168,17 +114,9 @@ TEST(WavImage, SurvivesTruncationAndDamage) {
 }
 
 TEST(WavImage, ConvertsToAnotherSampleFormatChannelCountAndRate) {
-    rt::qt::PcmSound sound;
-    sound.format.setSampleFormat(QAudioFormat::UInt8);
-    sound.format.setChannelCount(1);
-    sound.format.setSampleRate(8000);
-    sound.samples = QByteArray("\x80\xFF\x00\x80", 4);  // 0, max, min, 0
-
-    QAudioFormat target;
-    target.setSampleFormat(QAudioFormat::Int16);
-    target.setChannelCount(2);
-    target.setSampleRate(16000);
-    const QByteArray out = convertPcm(sound, target);
+    // 0, max, min, 0
+    const rt::qt::PcmSound sound{{Sample::UInt8, 1, 8000}, QByteArray("\x80\xFF\x00\x80", 4)};
+    const QByteArray out = convertPcm(sound, {Sample::Int16, 2, 16000});
     ASSERT_EQ(out.size(), 8 * 2 * 2);  // twice the frames, two channels, two bytes
     const auto* s = reinterpret_cast<const int16_t*>(out.constData());
     EXPECT_EQ(s[0], 0);
@@ -188,10 +126,7 @@ TEST(WavImage, ConvertsToAnotherSampleFormatChannelCountAndRate) {
     EXPECT_LT(s[8], -32000);           // frame 4 = input frame 2, the quietest
     EXPECT_NEAR(s[2], s[4] / 2, 200);  // frame 1 lies halfway between frames 0 and 1
 
-    target.setSampleFormat(QAudioFormat::Float);
-    target.setChannelCount(1);
-    target.setSampleRate(8000);
-    const QByteArray f = convertPcm(sound, target);
+    const QByteArray f = convertPcm(sound, {Sample::Float, 1, 8000});
     ASSERT_EQ(f.size(), 4 * 4);
     const auto* v = reinterpret_cast<const float*>(f.constData());
     EXPECT_FLOAT_EQ(v[0], 0.0f);
@@ -199,53 +134,42 @@ TEST(WavImage, ConvertsToAnotherSampleFormatChannelCountAndRate) {
     EXPECT_FLOAT_EQ(v[2], -1.0f);
 }
 
-std::shared_ptr<const Bytes> shared(Bytes b) {
-    return std::make_shared<const Bytes>(std::move(b));
+// Left and right stay apart: one channel takes the left, a third and fourth repeat the right.
+TEST(WavImage, ConvertsStereoToOtherChannelCounts) {
+    const int16_t frames[] = {1000, -2000, 3000, -4000};
+    const rt::qt::PcmSound sound{{Sample::Int16, 2, 100},
+                                 QByteArray(reinterpret_cast<const char*>(frames), 8)};
+    const QByteArray mono = convertPcm(sound, {Sample::Int16, 1, 100});
+    ASSERT_EQ(mono.size(), 2 * 2);
+    const auto* m = reinterpret_cast<const int16_t*>(mono.constData());
+    EXPECT_NEAR(m[0], 1000, 1);
+    EXPECT_NEAR(m[1], 3000, 1);
+    const QByteArray quad = convertPcm(sound, {Sample::Int32, 4, 100});
+    ASSERT_EQ(quad.size(), 2 * 4 * 4);
+    const auto* q = reinterpret_cast<const int32_t*>(quad.constData());
+    EXPECT_NEAR(q[1] / 65536.0, -2000, 1);
+    EXPECT_EQ(q[2], q[1]);
+    EXPECT_EQ(q[3], q[1]);
+    EXPECT_NEAR(q[4] / 65536.0, 3000, 1);
 }
 
-TEST(SoundOutput, DeviceCountIsNeverNegative) {
-    EXPECT_GE(rt::qt::QtSoundOutput().deviceCount(), 0);
-}
-
-TEST(SoundOutput, BadImagesAreRefusedAndPlayNothing) {
-    rt::qt::QtSoundOutput sound;
-    EXPECT_FALSE(sound.play(nullptr));
-    EXPECT_FALSE(sound.play(shared({})));
-    EXPECT_FALSE(sound.play(shared({'R', 'I', 'F', 'F', 1, 2, 3})));
-    WavSpec floatSpec = eightBitMono();
-    floatSpec.formatTag = 3;
-    EXPECT_FALSE(sound.play(shared(makeWav(floatSpec))));
-    EXPECT_FALSE(sound.active());
-    EXPECT_NO_THROW(sound.stop());
-}
-
-// On a machine with an output device the sound plays, is cut by stop() and releases the device
-// when it ends; without one play() refuses at once.
-TEST(SoundOutput, PlaysStopsAndReleasesTheDeviceAtTheEnd) {
-    rt::qt::QtSoundOutput sound;
-    WavSpec spec = eightBitMono(2205);  // 0.1 s
-    const auto image = shared(makeWav(spec));
-    if (sound.deviceCount() == 0) {
-        const auto start = std::chrono::steady_clock::now();
-        EXPECT_FALSE(sound.play(image));
-        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
-        EXPECT_FALSE(sound.active());
-        return;
-    }
-    ASSERT_TRUE(sound.play(image));
-    EXPECT_TRUE(sound.active());
-    sound.stop();
-    EXPECT_FALSE(sound.active());
-
-    ASSERT_TRUE(sound.play(image));
-    ASSERT_TRUE(sound.play(image));  // replaces the first
-    QDeadlineTimer deadline(3000);
-    while (sound.active() && !deadline.hasExpired()) {
-        QEventLoop loop;
-        QTimer::singleShot(20, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    EXPECT_FALSE(sound.active());
+TEST(WavImage, ConversionRefusesWhatHasNoWholeFrameOrNoValidFormat) {
+    struct Case {
+        const char* what;
+        rt::qt::PcmSound sound;
+        PcmFormat target;
+    };
+    const QByteArray four("\x01\x02\x03\x04", 4);
+    const Case cases[] = {
+        {"no samples", {{Sample::UInt8, 1, 8000}, {}}, {Sample::Int16, 2, 44100}},
+        {"half a frame", {{Sample::Int16, 2, 8000}, QByteArray(3, 0)}, {Sample::Int16, 2, 44100}},
+        {"no channels", {{Sample::UInt8, 0, 8000}, four}, {Sample::Int16, 2, 44100}},
+        {"no rate", {{Sample::UInt8, 1, 0}, four}, {Sample::Int16, 2, 44100}},
+        {"target without channels", {{Sample::UInt8, 1, 8000}, four}, {Sample::Int16, 0, 44100}},
+        {"target without rate", {{Sample::UInt8, 1, 8000}, four}, {Sample::Int16, 2, 0}},
+        {"float source", {{Sample::Float, 1, 8000}, four}, {Sample::Int16, 2, 44100}},
+    };
+    for (const Case& c : cases) EXPECT_TRUE(convertPcm(c.sound, c.target).isEmpty()) << c.what;
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ inline void put16(Bytes& b, uint16_t v) {
     b.push_back(uint8_t(v >> 8));
 }
 inline void putTag(Bytes& b, const char* tag) {
-    b.insert(b.end(), tag, tag + 4);
+    for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(tag[i]));
 }
 
 struct WavSpec {
