@@ -13,7 +13,7 @@ using Boxes = std::vector<std::pair<int, std::string>>;
 
 class SectionTotals : public SheetGame {};
 
-void fill(quopa::LabelArray& col, const Boxes& boxes) {
+void fillBoxes(quopa::LabelArray& col, const Boxes& boxes) {
     for (const auto& [row, text] : boxes) col[row].setCaption(text);
 }
 
@@ -41,7 +41,7 @@ TEST_F(SectionTotals, SectionRowsAppearOnlyWhenTheSectionIsComplete) {
         TearDown();
         SetUp();
         auto& f = start(1, false);
-        fill(f.lblD, c.boxes);
+        fillBoxes(f.lblD, c.boxes);
         EXPECT_EQ(shownRows(f.lblD), ComputedRows{});
         f.lblD.onMouseUp(c.boxes.back().first, 1, 0, 0, 0);
         EXPECT_EQ(shownRows(f.lblD), c.rows) << "case ending in row " << c.boxes.back().first;
@@ -50,7 +50,7 @@ TEST_F(SectionTotals, SectionRowsAppearOnlyWhenTheSectionIsComplete) {
 
 TEST_F(SectionTotals, ColumnProcedureNeverClearsARow) {
     auto& f = start(1, false);
-    fill(f.lblB, {{1, "3"}, {7, "old"}, {17, "kept"}});
+    fillBoxes(f.lblB, {{1, "3"}, {7, "old"}, {17, "kept"}});
     f.TotalizaColunaB();
     EXPECT_EQ(f.lblB[7].caption(), "old");
     EXPECT_EQ(f.lblB[17].caption(), "kept");
