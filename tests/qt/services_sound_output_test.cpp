@@ -47,7 +47,7 @@ TEST(SoundOutput, BadImagesAreRefusedWithoutLoadingTheModule) {
     EXPECT_FALSE(sound.play(nullptr));
     EXPECT_FALSE(sound.play(shared({})));
     EXPECT_FALSE(sound.play(shared({'R', 'I', 'F', 'F', 1, 2, 3})));
-    WavSpec floatSpec = eightBitMono();
+    WavLayout floatSpec = eightBitMono();
     floatSpec.formatTag = 3;
     EXPECT_FALSE(sound.play(shared(makeWav(floatSpec))));
     EXPECT_FALSE(sound.active());
@@ -67,17 +67,17 @@ TEST(SoundOutput, CountingTheDevicesDoesNotLoadTheModule) {
 
 TEST(SoundOutput, LoadsTheModuleOnceAndHandsItTheDecodedSound) {
     FakeSoundModule& fake = fakeModule();
-    WavSpec spec = eightBitMono(50);
-    spec.rate = 11025;
+    WavLayout layout = eightBitMono(50);
+    layout.rate = 11025;
     {
         QtSoundOutput sound(FAKE_SOUND_MODULE, nowhere());
-        for (int i = 0; i < 3; ++i) ASSERT_TRUE(sound.play(shared(makeWav(spec))));
+        for (int i = 0; i < 3; ++i) ASSERT_TRUE(sound.play(shared(makeWav(layout))));
         EXPECT_EQ(fake.creates, 1);
         EXPECT_EQ(fake.versionAsked, rt::qt::kSoundInterfaceVersion);
         ASSERT_EQ(fake.played.size(), 3u);
         EXPECT_EQ(fake.played[0].format, (PcmFormat{PcmFormat::Sample::UInt8, 1, 11025}));
         EXPECT_EQ(fake.played[0].samples,
-                  QByteArray(reinterpret_cast<const char*>(spec.samples.data()), 50));
+                  QByteArray(reinterpret_cast<const char*>(layout.samples.data()), 50));
         EXPECT_TRUE(sound.active());
         sound.stop();
         EXPECT_FALSE(sound.active());

@@ -17,23 +17,23 @@ using rt::qt::PcmFormat;
 using Sample = PcmFormat::Sample;
 
 TEST(WavImage, DecodesEightBitMonoAtItsRate) {
-    WavSpec spec = eightBitMono();
-    spec.rate = 8000;
-    const auto pcm = decodeWav(makeWav(spec));
+    WavLayout layout = eightBitMono();
+    layout.rate = 8000;
+    const auto pcm = decodeWav(makeWav(layout));
     ASSERT_TRUE(pcm);
     EXPECT_EQ(pcm->format, (PcmFormat{Sample::UInt8, 1, 8000}));
-    EXPECT_EQ(pcm->samples, QByteArray(reinterpret_cast<const char*>(spec.samples.data()), 100));
+    EXPECT_EQ(pcm->samples, QByteArray(reinterpret_cast<const char*>(layout.samples.data()), 100));
 }
 
 TEST(WavImage, DecodesSixteenBitStereoAndSkipsOtherChunks) {
-    WavSpec spec;
-    spec.channels = 2;
-    spec.bits = 16;
-    spec.rate = 44100;
-    spec.samples = {0x01, 0x80, 0xFF, 0x7F, 0x00, 0x00, 0x34, 0x12};  // -32767, 32767, 0, 0x1234
+    WavLayout layout;
+    layout.channels = 2;
+    layout.bits = 16;
+    layout.rate = 44100;
+    layout.samples = {0x01, 0x80, 0xFF, 0x7F, 0x00, 0x00, 0x34, 0x12};  // -32767, 32767, 0, 0x1234
     // An odd-sized chunk is padded to an even size.
-    spec.extraChunk = {'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0};
-    const auto pcm = decodeWav(makeWav(spec));
+    layout.extraChunk = {'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0};
+    const auto pcm = decodeWav(makeWav(layout));
     ASSERT_TRUE(pcm);
     EXPECT_EQ(pcm->format, (PcmFormat{Sample::Int16, 2, 44100}));
     ASSERT_EQ(pcm->samples.size(), 8);
@@ -44,11 +44,11 @@ TEST(WavImage, DecodesSixteenBitStereoAndSkipsOtherChunks) {
 }
 
 TEST(WavImage, TruncatedDataPlaysWhatIsThereInWholeFrames) {
-    WavSpec spec;
-    spec.bits = 16;
-    spec.samples = Bytes(11, 0x10);  // five frames and a half
-    spec.dataSizeDelta = 1000;
-    const auto pcm = decodeWav(makeWav(spec));
+    WavLayout layout;
+    layout.bits = 16;
+    layout.samples = Bytes(11, 0x10);  // five frames and a half
+    layout.dataSizeDelta = 1000;
+    const auto pcm = decodeWav(makeWav(layout));
     ASSERT_TRUE(pcm);
     EXPECT_EQ(pcm->samples.size(), 10);
 }
@@ -59,7 +59,7 @@ TEST(WavImage, RefusesWhatItCannotPlay) {
         Bytes image;
     };
     auto with = [](auto change) {
-        WavSpec s = eightBitMono();
+        WavLayout s = eightBitMono();
         change(s);
         return makeWav(s);
     };
@@ -72,7 +72,7 @@ TEST(WavImage, RefusesWhatItCannotPlay) {
     Bytes fmtPastEnd = makeWav(eightBitMono());
     fmtPastEnd.resize(12 + 8 + 10);
     Bytes hugeChunk =
-        with([](WavSpec& s) { s.extraChunk = {'J', 'U', 'N', 'K', 0xFF, 0xFF, 0xFF, 0xFF}; });
+        with([](WavLayout& s) { s.extraChunk = {'J', 'U', 'N', 'K', 0xFF, 0xFF, 0xFF, 0xFF}; });
     const Case cases[] = {
         {"empty", {}},
         {"header only", Bytes(badRiff.begin(), badRiff.begin() + 12)},
@@ -81,13 +81,13 @@ TEST(WavImage, RefusesWhatItCannotPlay) {
         {"no data chunk", noData},
         {"fmt runs past the end", fmtPastEnd},
         {"chunk larger than the image", hugeChunk},
-        {"float samples", with([](WavSpec& s) { s.formatTag = 3; })},
-        {"24-bit", with([](WavSpec& s) { s.bits = 24; })},
-        {"no channels", with([](WavSpec& s) { s.channels = 0; })},
-        {"six channels", with([](WavSpec& s) { s.channels = 6; })},
-        {"zero rate", with([](WavSpec& s) { s.rate = 0; })},
-        {"absurd rate", with([](WavSpec& s) { s.rate = 0x7FFFFFFF; })},
-        {"no samples", with([](WavSpec& s) { s.samples.clear(); })},
+        {"float samples", with([](WavLayout& s) { s.formatTag = 3; })},
+        {"24-bit", with([](WavLayout& s) { s.bits = 24; })},
+        {"no channels", with([](WavLayout& s) { s.channels = 0; })},
+        {"six channels", with([](WavLayout& s) { s.channels = 6; })},
+        {"zero rate", with([](WavLayout& s) { s.rate = 0; })},
+        {"absurd rate", with([](WavLayout& s) { s.rate = 0x7FFFFFFF; })},
+        {"no samples", with([](WavLayout& s) { s.samples.clear(); })},
     };
     for (const Case& c : cases) EXPECT_FALSE(decodeWav(c.image)) << c.what;
 }

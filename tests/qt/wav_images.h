@@ -21,7 +21,7 @@ inline void putTag(Bytes& b, const char* tag) {
     for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(tag[i]));
 }
 
-struct WavSpec {
+struct WavLayout {
     uint16_t formatTag = 1;
     uint16_t channels = 1;
     uint32_t rate = 22050;
@@ -31,7 +31,7 @@ struct WavSpec {
     int dataSizeDelta = 0;  // what the data chunk claims beyond its real size
 };
 
-inline Bytes makeWav(const WavSpec& s) {
+inline Bytes makeWav(const WavLayout& s) {
     Bytes b;
     putTag(b, "RIFF");
     put32(b, 0);  // patched below
@@ -53,8 +53,8 @@ inline Bytes makeWav(const WavSpec& s) {
     return b;
 }
 
-inline WavSpec eightBitMono(size_t frames = 100) {
-    WavSpec s;
+inline WavLayout eightBitMono(size_t frames = 100) {
+    WavLayout s;
     for (size_t i = 0; i < frames; ++i) s.samples.push_back(uint8_t(i * 37));
     return s;
 }
