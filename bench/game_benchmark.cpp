@@ -55,32 +55,9 @@ std::vector<Jogada> Folha() {
     return folha;
 }
 
-void ProximasFaces(const std::string& faces) {
-    auto fila = std::make_shared<std::string>(faces);
-    rt::setRandomSource([fila]() -> double {
-        if (fila->empty()) return 0.0;
-        int face = (*fila)[0] - '0';
-        fila->erase(0, 1);
-        return (face - 0.5) / 6.0;
-    });
-}
-
-quopa::LabelArray& Coluna(quopa::frmQUOPA& f, int jogador, char c) {
-    switch (c) {
-        case 'B':
-            return jogador == 1 ? f.lblB : f.lblBB;
-        case 'C':
-            return jogador == 1 ? f.lblC : f.lblCB;
-        case 'D':
-            return jogador == 1 ? f.lblD : f.lblDB;
-        default:
-            return jogador == 1 ? f.lblS : f.lblSB;
-    }
-}
-
 // Clicks the visible roll button and runs the animation to its end on the virtual clock.
 void Rola(testing_support::FakeServices& s, quopa::frmQUOPA& f, const std::string& faces) {
-    ProximasFaces(faces);
+    testing_support::scriptDice(faces);
     (f.cmdPlay.visible() ? f.cmdPlay : f.cmdPlay2).onClick();
     s.timers.runUntilIdle(10000);
     rt::DoEvents();
@@ -93,7 +70,7 @@ void Joga(testing_support::FakeServices& s, quopa::frmQUOPA& f, int jogador, con
         for (char d : j.seguros) dados[d - '1']->onClick();
         Rola(s, f, j.faces2);
     }
-    quopa::LabelArray& coluna = Coluna(f, jogador, j.coluna);
+    quopa::LabelArray& coluna = testing_support::columnOf(f, jogador, j.coluna);
     coluna.onMouseDown(j.linha, j.botao, 0, 0, 0);
     coluna.onMouseMove(j.linha, j.botao, 0, 0, 0);
     coluna.onMouseUp(j.linha, j.botao, 0, 0, 0);

@@ -19,22 +19,11 @@ namespace {
 
 quopa::frmQUOPA* janela = nullptr;
 
-// Faces that the next draws give, as the tests script them.
-void proximasFaces(const std::string& faces) {
-    auto fila = std::make_shared<std::string>(faces);
-    rt::setRandomSource([fila]() -> double {
-        if (fila->empty()) return 0.0;
-        int face = (*fila)[0] - '0';
-        fila->erase(0, 1);
-        return (face - 0.5) / 6.0;
-    });
-}
-
 // Starts a roll of all five dice unless one is already running (the animation benchmark keeps
 // its roll running across its repetitions).
 void comecaRolagem(quopa::frmQUOPA& f) {
     if (f.Timer1.timerEnabled()) return;
-    proximasFaces("11111");
+    testing_support::scriptDice("11111");
     f.cmdPlay_Click();
 }
 

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "app/module1.h"
+#include "game/sheet/sheet_model.h"
 #include "runtime/values.h"
 
 namespace fs = std::filesystem;
@@ -62,7 +63,7 @@ quopa::frmQUOPA& GameFixture::load() {
     return *form_;
 }
 
-void GameFixture::scriptFaces(const std::string& faces) {
+void scriptDice(const std::string& faces) {
     auto queue = std::make_shared<std::string>(faces);
     rt::setRandomSource([queue]() -> double {
         if (queue->empty()) return 0.0;
@@ -70,6 +71,17 @@ void GameFixture::scriptFaces(const std::string& faces) {
         queue->erase(0, 1);
         return (face - 0.5) / 6.0;
     });
+}
+
+quopa::LabelArray& columnOf(quopa::frmQUOPA& form, int player, char letter) {
+    quopa::ColunaDaFolha columns[4];
+    quopa::ColunasDoJogador(form, player, columns);
+    const std::string letters = "BCDS";
+    return *columns[letters.find(letter)].cells;
+}
+
+void GameFixture::scriptFaces(const std::string& faces) {
+    scriptDice(faces);
 }
 
 void GameFixture::roll(const std::string& faces) {

@@ -18,6 +18,12 @@ std::string sourceDir();
 // files (and "ostrelo.zip"), and returns it with a trailing separator.
 std::string makeProgramFolder(const std::string& name);
 
+// The next draws of the dice give these faces ("33335"), one character a draw; later draws give 1.
+void scriptDice(const std::string& faces);
+
+// A column of a player's sheet by its header letter: 'B', 'C', 'D' or 'S'.
+quopa::LabelArray& columnOf(quopa::frmQUOPA& form, int player, char letter);
+
 class GameFixture : public ::testing::Test {
   protected:
     void SetUp() override;

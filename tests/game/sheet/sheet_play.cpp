@@ -193,17 +193,7 @@ quopa::frmQUOPA& SheetGame::start(int players, bool running) {
 }
 
 quopa::LabelArray& SheetGame::column(int player, char name) {
-    quopa::frmQUOPA& form = f();
-    switch (name) {
-        case 'B':
-            return player == 1 ? form.lblB : form.lblBB;
-        case 'C':
-            return player == 1 ? form.lblC : form.lblCB;
-        case 'D':
-            return player == 1 ? form.lblD : form.lblDB;
-        default:
-            return player == 1 ? form.lblS : form.lblSB;
-    }
+    return testing_support::columnOf(f(), player, name);
 }
 
 void SheetGame::click(quopa::LabelArray& col, int row, int button) {
