@@ -19,4 +19,4 @@ cmake --build build-test -j"$jobs"
 echo "== Build and tests with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUOPA_SANITIZE=ON -DCMAKE_CXX_FLAGS=-Werror >/dev/null
 cmake --build build-sanitize -j"$jobs"
-(cd build-sanitize && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j"$jobs")
+(cd build-sanitize && ctest --output-on-failure -j"$jobs")
