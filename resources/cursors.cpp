@@ -57,12 +57,14 @@ rt::Bitmap drawArrow(Direction direction) {
 }  // namespace
 
 rt::Picture liftCursor() {
-    static const rt::Picture picture = rt::Picture::fromBitmap(drawArrow(Direction::Up));
+    static const rt::Picture picture =
+        rt::Picture::deferred([] { return drawArrow(Direction::Up); });
     return picture;
 }
 
 rt::Picture dropCursor() {
-    static const rt::Picture picture = rt::Picture::fromBitmap(drawArrow(Direction::Down));
+    static const rt::Picture picture =
+        rt::Picture::deferred([] { return drawArrow(Direction::Down); });
     return picture;
 }
 

@@ -97,7 +97,8 @@ class Canvas {
     rt::Bitmap bitmap_;
 };
 
-// Pictures drawn on first request and kept, so one key always gives the same picture handle.
+// Pictures kept by key, so one key always gives the same picture handle; each is drawn only when
+// something first reads it.
 class PictureCache {
   public:
     template <class Draw>
@@ -105,7 +106,7 @@ class PictureCache {
         std::lock_guard<std::mutex> lock(mutex_);
         auto it = pictures_.find(key);
         if (it == pictures_.end())
-            it = pictures_.emplace(key, rt::Picture::fromBitmap(draw())).first;
+            it = pictures_.emplace(key, rt::Picture::deferred(std::forward<Draw>(draw))).first;
         return it->second;
     }
 

@@ -34,8 +34,9 @@ rt::Picture icon(int id) {
         throw rt::RuntimeError(rt::kResourceNotFound,
                                "Resource with identifier '" + std::to_string(id) + "' not found");
     static draw::PictureCache cache;
-    return cache.get(
-        id, [&] { return id == kProgramIcon ? drawProgramIcon() : drawStampFrame(stamp, frame); });
+    return cache.get(id, [id, stamp, frame] {
+        return id == kProgramIcon ? drawProgramIcon() : drawStampFrame(stamp, frame);
+    });
 }
 
 }  // namespace quopa::resources

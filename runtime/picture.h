@@ -5,7 +5,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 namespace rt {
@@ -26,23 +28,53 @@ struct Bitmap {
     uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
 };
 
-class Picture {
+// What a picture handle shares: a bitmap, drawn either at once or on its first use (the program's
+// built-in pictures are drawn only when something shows them).
+class Drawing {
   public:
-    Picture() = default;
-    explicit Picture(std::shared_ptr<const Bitmap> bitmap) : bitmap_(std::move(bitmap)) {}
-    static Picture fromBitmap(Bitmap bitmap) {
-        return Picture(std::make_shared<const Bitmap>(std::move(bitmap)));
+    explicit Drawing(Bitmap bitmap) : bitmap_(std::move(bitmap)) {}
+    explicit Drawing(std::function<Bitmap()> draw) : draw_(std::move(draw)) {}
+    Drawing(const Drawing&) = delete;
+    Drawing& operator=(const Drawing&) = delete;
+
+    const Bitmap& bitmap() const {
+        std::call_once(drawn_, [this] {
+            if (draw_) bitmap_ = draw_();
+            draw_ = nullptr;
+        });
+        return bitmap_;
     }
 
-    bool empty() const { return !bitmap_; }
-    const Bitmap* bitmap() const { return bitmap_.get(); }
-    const std::shared_ptr<const Bitmap>& handle() const { return bitmap_; }
+  private:
+    mutable std::once_flag drawn_;
+    mutable Bitmap bitmap_;
+    mutable std::function<Bitmap()> draw_;
+};
 
-    bool operator==(const Picture& other) const { return bitmap_ == other.bitmap_; }
+class Picture {
+  public:
+    using Handle = std::shared_ptr<const Drawing>;
+
+    Picture() = default;
+    static Picture fromBitmap(Bitmap bitmap) {
+        return Picture(std::make_shared<const Drawing>(std::move(bitmap)));
+    }
+    // A picture whose bitmap is drawn the first time it is read; the handle exists at once.
+    static Picture deferred(std::function<Bitmap()> draw) {
+        return Picture(std::make_shared<const Drawing>(std::move(draw)));
+    }
+
+    bool empty() const { return !drawing_; }
+    // The bitmap (drawn now if it was deferred); nullptr for an empty picture.
+    const Bitmap* bitmap() const { return drawing_ ? &drawing_->bitmap() : nullptr; }
+    const Handle& handle() const { return drawing_; }
+
+    bool operator==(const Picture& other) const { return drawing_ == other.drawing_; }
     bool operator!=(const Picture& other) const { return !(*this == other); }
 
   private:
-    std::shared_ptr<const Bitmap> bitmap_;
+    explicit Picture(Handle drawing) : drawing_(std::move(drawing)) {}
+    Handle drawing_;
 };
 
 }  // namespace rt

@@ -70,7 +70,7 @@ template <class V>
 class HandleCache {
   public:
     template <class Make>
-    const V& get(const std::shared_ptr<const Bitmap>& handle, Make make) {
+    const V& get(const Picture::Handle& handle, Make make) {
         auto it = entries_.find(handle.get());
         if (it != entries_.end() && !it->second.owner.expired() &&
             it->second.owner.lock() == handle)
@@ -78,13 +78,13 @@ class HandleCache {
         if (entries_.size() >= sweepAt_) sweep();
         Entry& e = entries_[handle.get()];
         e.owner = handle;
-        e.value = make(*handle);
+        e.value = make(handle->bitmap());
         return e.value;
     }
 
   private:
     struct Entry {
-        std::weak_ptr<const Bitmap> owner;
+        std::weak_ptr<const Drawing> owner;
         V value;
     };
     void sweep() {
@@ -92,7 +92,7 @@ class HandleCache {
             it = it->second.owner.expired() ? entries_.erase(it) : std::next(it);
         sweepAt_ = entries_.size() * 2 + 64;
     }
-    std::unordered_map<const Bitmap*, Entry> entries_;
+    std::unordered_map<const Drawing*, Entry> entries_;
     std::size_t sweepAt_ = 64;
 };
 

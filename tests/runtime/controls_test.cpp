@@ -87,6 +87,22 @@ TEST(Pictures, CompareByHandleNotByPixels) {
     EXPECT_TRUE(rt::Picture().empty());
 }
 
+TEST(Pictures, ADeferredPictureIsDrawnOnceOnItsFirstUse) {
+    int draws = 0;
+    rt::Picture picture = rt::Picture::deferred([&] {
+        ++draws;
+        return rt::Bitmap(3, 2, 0xFF00FF00);
+    });
+    rt::Picture copy = picture;
+    EXPECT_EQ(draws, 0);  // holding and comparing the handle draws nothing
+    EXPECT_EQ(copy, picture);
+    ASSERT_NE(copy.bitmap(), nullptr);
+    EXPECT_EQ(copy.bitmap()->width, 3);
+    EXPECT_EQ(picture.bitmap()->pixels[0], 0xFF00FF00u);
+    EXPECT_EQ(draws, 1);
+    EXPECT_EQ(rt::Picture().bitmap(), nullptr);
+}
+
 TEST(OptionButtons, SelectingOneClearsItsSiblings) {
     testing_support::FakeServices services;
     TestForm form;
