@@ -61,6 +61,14 @@ class Language : public testing_support::GameFixture {
     frmQUOPA form;
 };
 
+// Switches the window to a language ("0" Portuguese, "1" English) through its menu, with the
+// other language's item checked first, so the click always switches.
+void switchTo(frmQUOPA& f, const char* idioma) {
+    const bool english = idioma[0] == '1';
+    f.mnuLingua[english ? 0 : 1].setChecked(true);
+    f.mnuLingua_Click(english ? 1 : 0);
+}
+
 TEST_F(Language, EnglishChangesEveryTranslatedMenuAndPortugueseRestoresTheDesign) {
     const auto design = captions(form);
     startIn("1");
@@ -127,8 +135,7 @@ TEST_F(Language, OnlyTheMarkingCaptionOfPlayerOnesRollButtonIsTranslated) {
         frmQUOPA f;
         f.cmdPlay.setCaption(c.before);
         f.cmdPlay2.setCaption(c.before);
-        f.mnuLingua[c.to[0] == '1' ? 0 : 1].setChecked(true);
-        f.mnuLingua_Click(c.to[0] == '1' ? 1 : 0);
+        switchTo(f, c.to);
         EXPECT_EQ(f.cmdPlay.caption(), c.after);
         EXPECT_EQ(f.cmdPlay2.caption(), c.before);
     }
@@ -154,8 +161,7 @@ TEST_F(Language, DefaultPlayerNamesAreTranslatedAndGivenNamesKept) {
         frmQUOPA f;
         f.lblPlayer1.setCaption(c.player1);
         f.lblPlayer2.setCaption(c.player2);
-        f.mnuLingua[c.to[0] == '1' ? 0 : 1].setChecked(true);
-        f.mnuLingua_Click(c.to[0] == '1' ? 1 : 0);
+        switchTo(f, c.to);
         EXPECT_EQ(f.lblPlayer1.caption(), c.after1);
         EXPECT_EQ(f.lblPlayer2.caption(), c.after2);
     }

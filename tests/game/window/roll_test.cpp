@@ -84,7 +84,27 @@ void preparaPassoUm(quopa::frmQUOPA& f) {
     f.cmdPlay.setEnabled(true);
 }
 
-class RollsUsedUp : public GameFixture, public ::testing::WithParamInterface<Recusa> {};
+// A fixture whose roll click is refused with the message of its language.
+class RollRefusal : public GameFixture, public ::testing::WithParamInterface<Recusa> {
+  protected:
+    // Clicks player 1's roll button in the refusal's language and checks its one message (OK
+    // only, no icon) and the first step that every click leaves.
+    void clicaERecusa(const Recusa& r) {
+        quopa::Idioma = r.idioma;
+        preparaPassoUm(f());
+        services.dialogs.messages.clear();
+
+        f().cmdPlay_Click();
+
+        ASSERT_EQ(services.dialogs.messages.size(), 1u);
+        EXPECT_EQ(services.dialogs.messages[0].prompt, r.texto);
+        EXPECT_EQ(services.dialogs.messages[0].title, r.titulo);
+        EXPECT_EQ(services.dialogs.messages[0].style, 0);
+        esperaPassoUm(f());
+    }
+};
+
+class RollsUsedUp : public RollRefusal {};
 
 TEST_P(RollsUsedUp, RefusesTheRollAndKeepsTheFirstStep) {
     const Recusa& r = GetParam();
@@ -92,17 +112,7 @@ TEST_P(RollsUsedUp, RefusesTheRollAndKeepsTheFirstStep) {
     roll("11111");
     roll("22222");
     roll("33333");
-    quopa::Idioma = r.idioma;
-    preparaPassoUm(f());
-    services.dialogs.messages.clear();
-
-    f().cmdPlay_Click();
-
-    ASSERT_EQ(services.dialogs.messages.size(), 1u);
-    EXPECT_EQ(services.dialogs.messages[0].prompt, r.texto);
-    EXPECT_EQ(services.dialogs.messages[0].title, r.titulo);
-    EXPECT_EQ(services.dialogs.messages[0].style, 0);
-    esperaPassoUm(f());
+    clicaERecusa(r);
     EXPECT_EQ(f().lblJogadas.caption(), "3");
     EXPECT_FALSE(f().Timer1.timerEnabled());
     EXPECT_EQ(faces(f()), "33333");
@@ -113,24 +123,14 @@ INSTANTIATE_TEST_SUITE_P(Languages, RollsUsedUp, ::testing::ValuesIn(kJogadasEsg
                              return std::string("Idioma") + info.param.idioma;
                          });
 
-class AllDiceHeld : public GameFixture, public ::testing::WithParamInterface<Recusa> {};
+class AllDiceHeld : public RollRefusal {};
 
 TEST_P(AllDiceHeld, RefusesTheRollUntilADieIsPutDown) {
     const Recusa& r = GetParam();
     load();
     roll("12345");
     for (int n = 1; n <= 5; ++n) dado(f(), n).onClick();
-    quopa::Idioma = r.idioma;
-    preparaPassoUm(f());
-    services.dialogs.messages.clear();
-
-    f().cmdPlay_Click();
-
-    ASSERT_EQ(services.dialogs.messages.size(), 1u);
-    EXPECT_EQ(services.dialogs.messages[0].prompt, r.texto);
-    EXPECT_EQ(services.dialogs.messages[0].title, r.titulo);
-    EXPECT_EQ(services.dialogs.messages[0].style, 0);
-    esperaPassoUm(f());
+    clicaERecusa(r);
     EXPECT_EQ(f().lblJogadas.caption(), "1");
     EXPECT_FALSE(f().Timer1.timerEnabled());
 
