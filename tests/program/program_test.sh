@@ -2,9 +2,10 @@
 # Starts the real program under a private virtual X display and checks, as a user would see it:
 # the start-up, a second start while the first runs, a missing companion file and a bad help file,
 # and that closing the window stores the options while the failure paths store nothing.
-#   program_test.sh PROGRAM
+#   program_test.sh PROGRAM CASE      CASE: startup, missing_companion or invalid_help
 set -u
 program=$(readlink -f "$1")
+case_name=${2:?which case: startup, missing_companion or invalid_help}
 source_dir=$(dirname "$program")
 passed=0
 failed=0
@@ -96,6 +97,7 @@ press() {  # press WINDOW KEY
 settings_file() { echo "$1/.config/Ostrelo/Tuvel Quopa.ini"; }
 
 # --- Start-up, a second instance, and the options stored on closing -----------------------------
+case_startup() {
 make_folder "$work/app"
 start "$work/home" "$work/app"
 first=$pid
@@ -117,8 +119,10 @@ file=$(settings_file "$work/home")
 check "closing stores the options" grep -q "Chances=3" "$file"
 check "closing stores the dice style" grep -q "Dice1=13" "$file"
 check "closing stores the language" grep -q "Language=1" "$file"
+}
 
 # --- A missing companion file ends the program after its message, storing nothing ---------------
+case_missing_companion() {
 make_folder "$work/nochm" ostrelo.chm marketin.chm
 start "$work/home2" "$work/nochm"
 box=$(window_of "$pid" "File was not found in" 10)
@@ -126,8 +130,10 @@ check "a missing ostrelo.chm shows its message" [ -n "$box" ]
 [ -n "$box" ] && press "$box" Return
 check "the program ends after the message" ended_within "$pid" 5
 check "nothing is stored on a missing file" [ ! -e "$(settings_file "$work/home2")" ]
+}
 
 # --- A help file that does not begin with "?_" ---------------------------------------------------
+case_invalid_help() {
 make_folder "$work/badhelp"
 printf 'x_ not a help file\n' >"$work/badhelp/Helpquopa.hlp"
 start "$work/home3" "$work/badhelp"
@@ -136,6 +142,9 @@ check "an invalid help file shows its message" [ -n "$box" ]
 [ -n "$box" ] && press "$box" Return
 check "the program ends after the message" ended_within "$pid" 5
 check "nothing is stored on an invalid help file" [ ! -e "$(settings_file "$work/home3")" ]
+}
+
+"case_$case_name"
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
