@@ -73,6 +73,7 @@ enum class ControlKind {
     OptionButton,
     TextBox,
     Timer,
+    CheckBox,
 };
 
 using MouseHandler = std::function<void(int button, int shift, float x, float y)>;

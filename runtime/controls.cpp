@@ -107,6 +107,12 @@ void OptionButton::setValue(bool selected) {
     if (changed && onClick) onClick();
 }
 
+void CheckBox::setValue(bool ticked) {
+    if (value_ == ticked) return;
+    assign(value_, ticked, Property::Value);
+    if (onClick) onClick();
+}
+
 void TextBox::setText(const std::string& text) {
     if (text_ == text) return;
     text_ = text;

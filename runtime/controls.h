@@ -233,4 +233,21 @@ class Timer : public Control {
     int interval_ = 0;
 };
 
+// A box the user ticks or clears, independently of any other.
+class CheckBox : public Control {
+  public:
+    using Control::Control;
+    ControlKind kind() const override { return ControlKind::CheckBox; }
+
+    const std::string& caption() const { return caption_; }
+    void setCaption(const std::string& text) { assign(caption_, text, Property::Caption); }
+    bool value() const { return value_; }
+    // A change of the tick, by the user or the program, runs the click event.
+    void setValue(bool ticked);
+
+  private:
+    std::string caption_;
+    bool value_ = false;
+};
+
 }  // namespace rt

@@ -1,8 +1,13 @@
 #include "runtime/files.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "runtime/errors.h"
 
@@ -31,15 +36,69 @@ void SetAttrNormal(const std::string& path) {
     fs::permissions(p, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
 }
 
+void MakeFolders(const std::string& path) {
+    std::error_code ec;
+    fs::path folder = nativePath(path);
+    fs::create_directories(folder, ec);
+    if (ec || !fs::is_directory(folder, ec)) throw RuntimeError(75, "Path/File access error");
+}
+
+namespace {
+
+// Writes all of `contents` to an open file and flushes it to the disk.
+bool writeAllAndSync(int fd, const std::string& contents) {
+    std::size_t done = 0;
+    while (done < contents.size()) {
+        ssize_t n = ::write(fd, contents.data() + done, contents.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return ::fsync(fd) == 0;
+}
+
+// The permissions of a new file: what the user's umask allows of rw-r--r--, plus the execute
+// bits of the read bits for an executable file.
+mode_t permissionsFor(FileMode mode) {
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode_t perms = 0644 & ~mask;
+    if (mode == FileMode::Executable) perms |= (perms & 0444) >> 2;
+    return perms;
+}
+
+}  // namespace
+
+void writeFileAtomically(const std::string& path, const std::string& contents, FileMode mode) {
+    const fs::path target = nativePath(path);
+    std::error_code ec;
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    if (!fs::is_directory(folder, ec)) throw RuntimeError(kPathNotFound, "Path not found");
+    // A hidden name in the same folder: the rename stays inside one file system, and a
+    // temporary file left by a crash is not shown on a desktop.
+    std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    int fd = ::mkstemp(temp.data());
+    if (fd < 0) throw RuntimeError(75, "Path/File access error");
+    bool ok = ::fchmod(fd, permissionsFor(mode)) == 0 && writeAllAndSync(fd, contents);
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temp.c_str());
+        throw RuntimeError(75, "Path/File access error");
+    }
+}
+
 void FileCopy(const std::string& source, const std::string& target) {
     std::error_code ec;
     std::string from = nativePath(source), to = nativePath(target);
     if (!fs::is_regular_file(from, ec)) throw RuntimeError(kFileNotFound, "File not found");
-    fs::path folder = fs::path(to).parent_path();
-    if (!folder.empty() && !fs::is_directory(folder, ec))
-        throw RuntimeError(kPathNotFound, "Path not found");
-    fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec);
-    if (ec) throw RuntimeError(75, "Path/File access error");
+    std::ifstream in(from, std::ios::binary);
+    const auto size = fs::file_size(from, ec);
+    std::string contents(ec ? 0 : static_cast<std::size_t>(size), '\0');
+    if (!in || ec || !in.read(contents.data(), static_cast<std::streamsize>(contents.size())))
+        throw RuntimeError(75, "Path/File access error");
+    // A copy that fails half-way (a full disk) leaves the old target, never a broken one.
+    writeFileAtomically(to, contents, FileMode::Plain);
 }
 
 std::string readFirstField(const std::string& path) {

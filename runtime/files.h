@@ -18,9 +18,22 @@ constexpr int kAttributeDirectory = 16;
 int GetAttr(const std::string& path);
 // SetAttr with normal attributes: makes the file writable for its owner. Error 53 if missing.
 void SetAttrNormal(const std::string& path);
-// FileCopy: copies a file, overwriting the target; error 53 for a missing source, 76 for a
-// target folder that does not exist, 75 for any other failure.
+// FileCopy: copies a file, overwriting the target in one step (see writeFileAtomically); error
+// 53 for a missing source, 76 for a target folder that does not exist, 75 for any other failure.
 void FileCopy(const std::string& source, const std::string& target);
+
+// MkDir with every missing folder above it; a folder that exists already is left as it is.
+// Error 75 when it cannot be made (or a file stands in its place).
+void MakeFolders(const std::string& path);
+
+// Who may run a written file.
+enum class FileMode { Plain, Executable };
+// Replaces (or creates) a file with `contents` in one step: the text is written to a temporary
+// file beside it, flushed to disk and renamed over the target, so the target is always either
+// the old file or the whole new one. Executable files get the execute bits of their read bits.
+// Error 76 when the folder does not exist, 75 for any other failure; the temporary file is gone
+// after a failure.
+void writeFileAtomically(const std::string& path, const std::string& contents, FileMode mode);
 
 // Reads the first delimited text field of a text file as the forms runtime's Input # does:
 // leading blanks are skipped; a field in double quotes ends at the closing quote, any other at

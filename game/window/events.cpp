@@ -107,6 +107,8 @@ void frmQUOPA::wireEvents() {
     wireMenu(this, menu_Representantes, &F::menu_Representantes_Click);
     wireMenu(this, mnuOstrelo, &F::mnuOstrelo_Click);
     wireMenu(this, menu_ostreloZIP, &F::menu_ostreloZIP_Click);
+    wireMenu(this, MnuSobre, &F::MnuSobre_Click);
+    wireMenu(this, mnuCriaAtalhos, &F::mnuCriaAtalhos_Click);
 }
 
 }  // namespace quopa

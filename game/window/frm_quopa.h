@@ -275,6 +275,9 @@ class frmQUOPA : public rt::Form {
     void mnuNome2_Click();
     void mnuPlacar_Click();
     void mnuSair_Click();
+    // The about box and the shortcuts dialog (game/window/about_and_shortcuts_menu.cpp)
+    void MnuSobre_Click();
+    void mnuCriaAtalhos_Click();
 
     // Colour scheme (game/window/colours.cpp)
     void PegaCores();

@@ -1,7 +1,8 @@
 // The help item and the information menu's files: help files opened through the help key, and a
 // copy of the rules archive on the Desktop.
-#include <exception>
+#include <string>
 
+#include "app/created_folders.h"
 #include "app/frm_chama_ajuda.h"
 #include "app/module1.h"
 #include "game/window/frm_quopa.h"
@@ -37,6 +38,33 @@ void restauraAjuda(frmQUOPA& f) {
     });
 }
 
+// The copy's failure messages: Portuguese, English.
+struct Texto {
+    std::string pt;
+    std::string en;
+};
+const Texto kArquivoNaoEncontrado{
+    "O arquivo ostrelo.zip (92ks) não foi encontrado na pasta do programa.\r\n\r\n"
+    "Faça download do arquivo em nossos sites, e coloque-o na pasta do programa, ou reinstale o "
+    "programa.",
+    "The ostrelo.zip file(92ks) was not found in the program folder.\r\n\r\n"
+    "Download it in our sites, and put it in the folder of the program, or install the program "
+    "again."};
+const Texto kSemAreaDeTrabalho{
+    "A pasta da Área de Trabalho não foi encontrada e não pôde ser criada.\r\n\r\n"
+    "O arquivo ostrelo.zip não foi copiado.",
+    "The Desktop folder was not found and could not be made.\r\n\r\n"
+    "The ostrelo.zip file was not copied."};
+const Texto kCopiaFalhou{
+    "O arquivo ostrelo.zip não pôde ser copiado para a Área de Trabalho. Verifique se há espaço "
+    "livre e se você pode gravar em:\r\n\r\n",
+    "The ostrelo.zip file could not be copied to the Desktop. Check that there is free space and "
+    "that you may write to:\r\n\r\n"};
+
+void AvisaFalhaDaCopia(const std::string& prompt, const std::string& titulo) {
+    rt::MsgBox(prompt, rt::kCritical | rt::kSystemModal, titulo);
+}
+
 }  // namespace
 
 void frmQUOPA::mnuAjuda_Click() {
@@ -59,42 +87,39 @@ void frmQUOPA::mnuOstrelo_Click() {
 }
 
 void frmQUOPA::menu_ostreloZIP_Click() {
-    try {
-        std::string origem = CaminhoApp + "ostrelo.zip";
-        std::string desktop = rt::Trim(PegaPastaEspecial(rt::kDesktopFolder));
-        // An unknown Desktop would make the target a file at the root of the file system, and the
-        // message would then claim a copy on the Desktop that is not there.
-        if (desktop.empty()) return;
-        std::string destino = desktop + "\\" + "ostrelo.zip";
-        if (ArquivoExiste(origem)) {
-            rt::SetAttrNormal(origem);
-            rt::FileCopy(origem, destino);
-            if (IdiomaPortugues())
-                rt::MsgBox(
-                    "O arquivo ostrelo.zip (92ks) foi copiado para a Área de Trabalho, para que "
-                    "você possa anexá-lo aos seus e-mails.",
-                    rt::kSystemModal, "Arquivo copiado");
-            else
-                rt::MsgBox(
-                    "The ostrelo.zip file(92ks) was copied to the Desktop, that you can attach it "
-                    "in your e-mails.",
-                    rt::kSystemModal, "The file is in the Desktop");
-        } else if (IdiomaPortugues()) {
-            rt::MsgBox(
-                "O arquivo ostrelo.zip (92ks) não foi encontrado na pasta do programa.\r\n\r\n"
-                "Faça download do arquivo em nossos sites, e coloque-o na pasta do programa, ou "
-                "reinstale o programa.",
-                rt::kCritical | rt::kSystemModal, "Arquivo não encontrado");
-        } else {
-            rt::MsgBox(
-                "The ostrelo.zip file(92ks) was not found in the program folder.\r\n\r\n"
-                "Download it in our sites, and put it in the folder of the program, or install "
-                "the program again.",
-                rt::kCritical | rt::kSystemModal, "File not found");
-        }
-    } catch (const std::exception&) {
-        // The copy reports nothing but its own two messages.
+    const bool pt = IdiomaPortugues();
+    const std::string origem = CaminhoApp + "ostrelo.zip";
+    // The archive is looked for first: with nothing to copy, no Desktop folder is made.
+    if (!ArquivoExiste(origem)) {
+        AvisaFalhaDaCopia(pt ? kArquivoNaoEncontrado.pt : kArquivoNaoEncontrado.en,
+                          pt ? "Arquivo não encontrado" : "File not found");
+        return;
     }
+    const std::string desktop = PegaPastaEspecialCriada(rt::kDesktopFolder);
+    if (desktop.empty()) {
+        AvisaFalhaDaCopia(pt ? kSemAreaDeTrabalho.pt : kSemAreaDeTrabalho.en,
+                          pt ? "Arquivo não copiado" : "File not copied");
+        return;
+    }
+    const std::string destino = desktop + "\\" + "ostrelo.zip";
+    try {
+        rt::SetAttrNormal(origem);
+        rt::FileCopy(origem, destino);
+    } catch (const rt::RuntimeError&) {
+        AvisaFalhaDaCopia((pt ? kCopiaFalhou.pt : kCopiaFalhou.en) + rt::nativePath(destino),
+                          pt ? "Arquivo não copiado" : "File not copied");
+        return;
+    }
+    if (pt)
+        rt::MsgBox(
+            "O arquivo ostrelo.zip (92ks) foi copiado para a Área de Trabalho, para que você possa "
+            "anexá-lo aos seus e-mails.",
+            rt::kSystemModal, "Arquivo copiado");
+    else
+        rt::MsgBox(
+            "The ostrelo.zip file(92ks) was copied to the Desktop, that you can attach it in your "
+            "e-mails.",
+            rt::kSystemModal, "The file is in the Desktop");
 }
 
 }  // namespace quopa

@@ -25,6 +25,8 @@ ControlPeer* makePeer(Control& c, QWidget* parent) {
             return makeTextBoxPeer(static_cast<TextBox&>(c), parent);
         case ControlKind::Timer:
             return nullptr;
+        case ControlKind::CheckBox:
+            return makeCheckBoxPeer(static_cast<CheckBox&>(c), parent);
     }
     return nullptr;
 }

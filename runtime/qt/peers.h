@@ -26,6 +26,7 @@ ControlPeer* makeButtonPeer(CommandButton& button, QWidget* parent);
 ControlPeer* makeComboBoxPeer(ComboBox& combo, QWidget* parent);
 ControlPeer* makeOptionPeer(OptionButton& option, QWidget* parent);
 ControlPeer* makeTextBoxPeer(TextBox& text, QWidget* parent);
+ControlPeer* makeCheckBoxPeer(CheckBox& box, QWidget* parent);
 
 // The peer of a control, if it has one made here.
 inline ControlPeer* peerOf(const Control& control) {

@@ -1,6 +1,7 @@
 // The controls that take input of their own: command buttons, drop-down lists, option buttons
 // and text boxes. What the user does goes into the control through the guard; what the program
 // writes comes back here without raising the widget's signals, so nothing echoes.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -108,6 +109,33 @@ class OptionPeer : public ControlPeer {
     QRadioButton* radio_;
 };
 
+// A check box: the widget's own toggling is undone until the control has taken the new value,
+// so the widget always shows what the control holds.
+class CheckBoxPeer : public ControlPeer {
+  public:
+    CheckBoxPeer(CheckBox& box, QWidget* parent) : CheckBoxPeer(box, new QCheckBox(parent)) {}
+
+  protected:
+    void applyColors() override { setColors(QPalette::Window, QPalette::WindowText, true); }
+    void applyCaption() override { check_->setText(toQString(model().caption())); }
+    void applyValue() override {
+        QSignalBlocker quiet(check_);
+        check_->setChecked(model().value());
+    }
+    Qt::FocusPolicy focusPolicy(bool tabStop) const override { return tabFocus(tabStop); }
+    bool interactive() const override { return true; }
+
+  private:
+    CheckBoxPeer(CheckBox& box, QCheckBox* widget) : ControlPeer(box, widget), check_(widget) {
+        QObject::connect(check_, &QCheckBox::clicked, this, [this](bool ticked) {
+            auto* c = static_cast<CheckBox*>(control_);
+            if (call([c, ticked] { c->setValue(ticked); })) applyValue();
+        });
+    }
+    const CheckBox& model() const { return static_cast<const CheckBox&>(*control_); }
+    QCheckBox* check_;
+};
+
 class TextBoxPeer : public ControlPeer {
   public:
     TextBoxPeer(TextBox& text, QWidget* parent) : TextBoxPeer(text, new QLineEdit(parent)) {}
@@ -149,6 +177,9 @@ ControlPeer* makeOptionPeer(OptionButton& option, QWidget* parent) {
 }
 ControlPeer* makeTextBoxPeer(TextBox& text, QWidget* parent) {
     return new TextBoxPeer(text, parent);
+}
+ControlPeer* makeCheckBoxPeer(CheckBox& box, QWidget* parent) {
+    return new CheckBoxPeer(box, parent);
 }
 
 }  // namespace rt::qt

@@ -1,5 +1,6 @@
 // The widgets of the controls, offscreen: input reaches the controls' events in the runtime's
 // order, and property writes reach the widgets.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,6 +35,7 @@ class ControlsForm : public rt::Form {
     rt::OptionButton optionA{this, "optionA"};
     rt::OptionButton optionB{this, "optionB"};
     rt::TextBox text{this, "text"};
+    rt::CheckBox check{this, "check"};
     rt::Line line{this, "line"};
     rt::ControlArray<rt::Label> row{this, "row"};
 };
@@ -140,6 +142,27 @@ TEST_F(ControlInput, OptionClickSelectsItAndClearsItsSibling) {
     // Clicking the selected option again leaves it selected: the control decides.
     widgetOf<QRadioButton>(form.optionB)->click();
     EXPECT_TRUE(widgetOf<QRadioButton>(form.optionB)->isChecked());
+}
+
+TEST_F(ControlInput, CheckBoxClicksToggleTheControlAndTheWidgetShowsWhatItHolds) {
+    auto& form = make<ControlsForm>();
+    form.check.setCaption("&Desktop");
+    form.show();
+    auto* check = widgetOf<QCheckBox>(form.check);
+    EXPECT_EQ(check->text(), "&Desktop");
+    std::vector<bool> seen;
+    form.check.onClick = [&] { seen.push_back(form.check.value()); };
+    check->click();
+    check->click();
+    EXPECT_EQ(seen, (std::vector<bool>{true, false}));
+    // A handler that refuses the tick wins over the widget's own toggling.
+    form.check.onClick = [&] { form.check.setValue(false); };
+    check->click();
+    EXPECT_FALSE(form.check.value());
+    EXPECT_FALSE(check->isChecked());
+    form.check.onClick = nullptr;
+    form.check.setValue(true);
+    EXPECT_TRUE(check->isChecked());
 }
 
 TEST_F(ControlInput, TypingSetsTheTextBoxText) {

@@ -116,6 +116,23 @@ TEST(OptionButtons, SelectingOneClearsItsSiblings) {
     EXPECT_EQ(clicks, 1);
 }
 
+TEST(CheckBoxes, EachTicksOnItsOwnAndAChangeClicks) {
+    testing_support::FakeServices services;
+    TestForm form;
+    rt::CheckBox one{&form, "one"};
+    rt::CheckBox two{&form, "two"};
+    int clicks = 0;
+    one.onClick = [&] { ++clicks; };
+    one.setValue(true);
+    two.setValue(true);
+    EXPECT_TRUE(one.value());
+    one.setValue(true);  // no change, no click
+    EXPECT_EQ(clicks, 1);
+    one.setValue(false);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_TRUE(two.value());
+}
+
 TEST(Menus, DisabledItemsAndTheirChildrenDoNotClick) {
     testing_support::FakeServices services;
     TestForm form;

@@ -4,6 +4,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+
+#include <sys/stat.h>
 
 #include "runtime/errors.h"
 
@@ -61,6 +64,57 @@ TEST(Files, CopyOverwritesAndReportsAMissingFolder) {
     EXPECT_EQ(text, "two");
     try {
         rt::FileCopy(temp("source.zip"), temp("no/such/folder/x.zip"));
+        FAIL();
+    } catch (const rt::RuntimeError& e) {
+        EXPECT_EQ(e.number(), rt::kPathNotFound);
+    }
+}
+
+TEST(Files, FoldersAreMadeWithTheirParentsAndAFileInTheWayIsAnError) {
+    rt::MakeFolders(temp("a/b/c"));
+    EXPECT_TRUE(fs::is_directory(temp("a/b/c")));
+    rt::MakeFolders(temp("a/b/c"));  // already there: nothing to do
+    std::ofstream(temp("a/file")) << "x";
+    for (const char* blocked : {"a/file", "a/file/below"}) {
+        try {
+            rt::MakeFolders(temp(blocked));
+            ADD_FAILURE() << blocked;
+        } catch (const rt::RuntimeError& e) {
+            EXPECT_EQ(e.number(), 75);
+        }
+    }
+}
+
+TEST(Files, AnAtomicWriteReplacesTheFileWholeWithTheModeAsked) {
+    const mode_t mask = ::umask(022);
+    rt::writeFileAtomically(temp("launcher"), "old", rt::FileMode::Plain);
+    rt::writeFileAtomically(temp("launcher"), "new text", rt::FileMode::Executable);
+    std::ifstream in(temp("launcher"));
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text, "new text");
+    EXPECT_EQ(fs::status(temp("launcher")).permissions(),
+              fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                  fs::perms::others_read | fs::perms::others_exec);
+    rt::writeFileAtomically(temp("plain"), "", rt::FileMode::Plain);
+    EXPECT_EQ(fs::status(temp("plain")).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                  fs::perms::others_read);
+    ::umask(mask);
+}
+
+TEST(Files, AFailedAtomicWriteLeavesTheOldFileAndNoTemporaryOne) {
+    fs::create_directories(temp("w/target"));  // a folder cannot be replaced by a file
+    std::ofstream(temp("w/target/inside")) << "kept";
+    try {
+        rt::writeFileAtomically(temp("w/target"), "text", rt::FileMode::Plain);
+        FAIL();
+    } catch (const rt::RuntimeError& e) {
+        EXPECT_EQ(e.number(), 75);
+    }
+    EXPECT_TRUE(fs::exists(temp("w/target/inside")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(temp("w")), fs::directory_iterator()), 1);
+    try {
+        rt::writeFileAtomically(temp("w/missing/x"), "text", rt::FileMode::Plain);
         FAIL();
     } catch (const rt::RuntimeError& e) {
         EXPECT_EQ(e.number(), rt::kPathNotFound);

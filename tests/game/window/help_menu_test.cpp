@@ -159,10 +159,13 @@ TEST_F(DesktopCopy, AMissingArchiveIsReportedInTwoParagraphs) {
         SCOPED_TRACE(c.idioma);
         quopa::Idioma = c.idioma;
         auto& f = load();
-        // The program checked the archive when it started; it went away since.
+        // The program checked the archive when it started; it went away since. With nothing to
+        // copy, no Desktop folder is made either.
         fs::remove(programDir + "ostrelo.zip");
+        services.folders.folders[rt::kDesktopFolder] = (desktop / "new").string();
         services.dialogs.messages.clear();
         f.menu_ostreloZIP_Click();
+        EXPECT_FALSE(fs::exists(desktop / "new"));
         ASSERT_EQ(services.dialogs.messages.size(), 1u);
         EXPECT_EQ(services.dialogs.messages[0].prompt, c.prompt);
         EXPECT_EQ(services.dialogs.messages[0].title, c.title);
@@ -173,14 +176,77 @@ TEST_F(DesktopCopy, AMissingArchiveIsReportedInTwoParagraphs) {
     }
 }
 
-TEST_F(DesktopCopy, ADesktopThatCannotBeFoundOrWrittenEndsTheCopySilently) {
+TEST_F(DesktopCopy, AMissingDesktopFolderIsMadeAndGetsTheCopy) {
+    quopa::Idioma = "0";
     auto& f = load();
-    services.folders.folders[rt::kDesktopFolder] = (desktop / "gone").string();
+    const fs::path novo = desktop / "Área de Trabalho";
+    services.folders.folders[rt::kDesktopFolder] = novo.string();
     f.menu_ostreloZIP_Click();
-    services.folders.folders.erase(rt::kDesktopFolder);
-    f.menu_ostreloZIP_Click();
-    EXPECT_TRUE(services.dialogs.messages.empty());
-    EXPECT_FALSE(fs::exists(desktop / "gone"));
+    EXPECT_EQ(readFile((novo / "ostrelo.zip").string()), "PK rules");
+    ASSERT_EQ(services.dialogs.messages.size(), 1u);
+    EXPECT_EQ(services.dialogs.messages[0].title, "Arquivo copiado");
+}
+
+// A failure is told in the current language, with the critical icon, and claims no copy.
+struct FalhaDaCopia {
+    const char* idioma;
+    const char* title;
+    const char* start;
+};
+
+TEST_F(DesktopCopy, NoDesktopFolderToBeHadIsReportedAndNothingIsMade) {
+    // The desktop reports no folder at all, or one that cannot be made (a file stands in the
+    // way).
+    std::ofstream(desktop / "file") << "x";
+    const FalhaDaCopia cases[] = {
+        {"0", "Arquivo não copiado", "A pasta da Área de Trabalho não foi encontrada"},
+        {"1", "File not copied", "The Desktop folder was not found and could not be made."},
+    };
+    for (const FalhaDaCopia& c : cases) {
+        for (const char* where : {"", "file/Desktop"}) {
+            SCOPED_TRACE(std::string(c.idioma) + where);
+            quopa::Idioma = c.idioma;
+            auto& f = load();
+            if (*where)
+                services.folders.folders[rt::kDesktopFolder] = (desktop / where).string();
+            else
+                services.folders.folders.erase(rt::kDesktopFolder);
+            services.dialogs.messages.clear();
+            f.menu_ostreloZIP_Click();
+            ASSERT_EQ(services.dialogs.messages.size(), 1u);
+            EXPECT_EQ(services.dialogs.messages[0].title, c.title);
+            EXPECT_EQ(services.dialogs.messages[0].prompt.rfind(c.start, 0), 0u)
+                << services.dialogs.messages[0].prompt;
+            EXPECT_EQ(services.dialogs.messages[0].style, 4112);
+            rt::FormInstance<quopa::frmQUOPA>::discard();
+        }
+    }
+}
+
+TEST_F(DesktopCopy, ACopyThatFailsIsReportedWithTheTargetAndLeavesTheOldCopyWhole) {
+    // A folder in the target's place makes the copy fail after the Desktop was found.
+    fs::create_directories(desktop / "ostrelo.zip" / "inside");
+    const FalhaDaCopia cases[] = {
+        {"0", "Arquivo não copiado", "O arquivo ostrelo.zip não pôde ser copiado"},
+        {"1", "File not copied", "The ostrelo.zip file could not be copied to the Desktop."},
+    };
+    for (const FalhaDaCopia& c : cases) {
+        SCOPED_TRACE(c.idioma);
+        quopa::Idioma = c.idioma;
+        auto& f = load();
+        services.dialogs.messages.clear();
+        f.menu_ostreloZIP_Click();
+        ASSERT_EQ(services.dialogs.messages.size(), 1u);
+        const auto& shown = services.dialogs.messages[0];
+        EXPECT_EQ(shown.title, c.title);
+        EXPECT_EQ(shown.prompt.rfind(c.start, 0), 0u) << shown.prompt;
+        EXPECT_NE(shown.prompt.find((desktop / "ostrelo.zip").string()), std::string::npos);
+        EXPECT_EQ(shown.style, 4112);
+        rt::FormInstance<quopa::frmQUOPA>::discard();
+    }
+    EXPECT_TRUE(fs::exists(desktop / "ostrelo.zip" / "inside"));
+    // No temporary file is left beside the target.
+    EXPECT_EQ(std::distance(fs::directory_iterator(desktop), fs::directory_iterator()), 1);
 }
 
 }  // namespace
