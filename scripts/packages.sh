@@ -17,4 +17,4 @@ install_missing() {
 # Liberation Sans has the letter widths the window's captions were laid out for.
 BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins fonts-liberation)
 # What the tests need besides.
-TEST_PACKAGES=(libgtest-dev clang-format xvfb xdotool x11-utils openbox)
+TEST_PACKAGES=(libgtest-dev clang-format xvfb xdotool x11-utils openbox desktop-file-utils)
