@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real program under a private virtual X display and checks, as a user would see it:
 # the start-up, a second start while the first runs, a missing companion file and a bad help file,
-# and that closing the window stores the options while the failure paths store nothing.
-#   program_test.sh PROGRAM CASE      CASE: startup, missing_companion or invalid_help
+# that closing the window stores the options while the failure paths store nothing, and the
+# shortcuts dialog and the about box.
+#   program_test.sh PROGRAM CASE      CASE: startup, missing_companion, invalid_help or side_windows
 set -u
 program=$(readlink -f "$1")
 case_name=${2:?which case: startup, missing_companion or invalid_help}
@@ -142,6 +143,64 @@ check "an invalid help file shows its message" [ -n "$box" ]
 [ -n "$box" ] && press "$box" Return
 check "the program ends after the message" ended_within "$pid" 5
 check "nothing is stored on an invalid help file" [ ! -e "$(settings_file "$work/home3")" ]
+}
+
+# --- The shortcuts dialog makes launchers whose command starts the program; the about box ------
+# --- ticks only while it is open -----------------------------------------------------------------
+cpu_ticks() {  # cpu_ticks PID: the user and system clock ticks the process has used so far
+    awk '{print $14 + $15}' "/proc/$1/stat"
+}
+
+case_side_windows() {
+make_folder "$work/app"
+cp "$source_dir/dazivuvera.png" "$work/app/"
+start "$work/home" "$work/app"
+first=$pid
+main=$(window_of "$first" " Ostrelo Tuvel Quopa" 15)
+check "the main window shows" [ -n "$main" ]
+[ -n "$main" ] && press "$main" alt+e && xdotool key s
+dialog=$(window_of "$first" "Shortcuts" 10)
+check "Settings > Shortcuts opens the dialog" [ -n "$dialog" ]
+[ -n "$dialog" ] && press "$dialog" Return
+made=$(window_of "$first" "Shortcuts made" 10)
+check "OK says where the shortcuts went" [ -n "$made" ]
+[ -n "$made" ] && press "$made" Return
+for launcher in "$work/home/Desktop/dazivuvera.desktop" \
+                "$work/home/.local/share/applications/dazivuvera.desktop"; do
+    check "a launcher at $launcher" [ -f "$launcher" ]
+    if command -v desktop-file-validate >/dev/null; then
+        check "$launcher is valid" desktop-file-validate "$launcher"
+    fi
+done
+check "the Desktop launcher may be run" [ -x "$work/home/Desktop/dazivuvera.desktop" ]
+command=$(sed -n 's/^Exec=//p' "$work/home/Desktop/dazivuvera.desktop")
+icon=$(sed -n 's/^Icon=//p' "$work/home/Desktop/dazivuvera.desktop")
+check "the launcher names the program" [ "$command" = "$work/app/Dazivuvera" ]
+check "the launcher names the icon" [ -f "$icon" ]
+
+[ -n "$main" ] && press "$main" alt+i && xdotool key a
+about=$(window_of "$first" "About Tuvel Quopa" 10)
+check "Information > About Program opens the about box" [ -n "$about" ]
+sleep 1
+before=$(cpu_ticks "$first")
+sleep 3
+open_ticks=$(($(cpu_ticks "$first") - before))
+[ -n "$about" ] && press "$about" Escape
+sleep 1
+before=$(cpu_ticks "$first")
+sleep 3
+closed_ticks=$(($(cpu_ticks "$first") - before))
+echo "CPU ticks in 3 s: about box open $open_ticks, closed $closed_ticks"
+check "closed, the program is idle" [ "$closed_ticks" -le 1 ]
+
+[ -n "$main" ] && press "$main" ctrl+x
+check "Exit closes the program" ended_within "$first" 5
+# The launcher's command, run as a desktop would, starts the program again.
+HOME=$work/home XDG_RUNTIME_DIR=$work/home/.run XDG_CONFIG_HOME=$work/home/.config $command \
+    >"$work/home/log2" 2>&1 &
+pid=$!
+pids+=("$pid")
+check "the launcher's command starts the program" [ -n "$(window_of "$pid" " Ostrelo Tuvel Quopa" 15)" ]
 }
 
 "case_$case_name"
