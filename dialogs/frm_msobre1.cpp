@@ -63,9 +63,11 @@ Resultado CriaAtalho(const LugarDoAtalho& lugar) {
                                 ": the folder was not found and could not be made."};
     const std::string arquivo = rt::nativePath(pasta + "\\" + kArquivoDoAtalho);
     try {
-        const std::string programa = rt::nativePath(CaminhoApp + kArquivoDoPrograma);
-        const std::string icone = rt::nativePath(CaminhoApp + kArquivoDoIcone);
-        rt::writeFileAtomically(arquivo, launcherText(programa, icone), lugar.modo);
+        // The program folder is already a path of this system: taken as it stands, so the
+        // command names exactly the running program's file.
+        rt::writeFileAtomically(
+            arquivo, launcherText(CaminhoApp + kArquivoDoPrograma, CaminhoApp + kArquivoDoIcone),
+            lugar.modo);
     } catch (const rt::RuntimeError&) {
         return {false,
                 pt ? "Não foi possível criar o atalho " + onde +
