@@ -41,7 +41,7 @@ struct Legendas {
     const char* anterior;
     const char* proximo;
     const char* fechar;
-    const char* voltar;
+    const char* voltar;  // the copy's back button, a picture: no access key
     const char* passo;
     const char* de;
 };
@@ -50,7 +50,7 @@ constexpr Legendas kPortugues{" Tutorial - como jogar Quopa",
                               "< &Voltar",
                               "&Avançar >",
                               "&Fechar",
-                              "&Voltar",
+                              "Voltar",
                               "Passo ",
                               " de "};
 constexpr Legendas kIngles{" Tutorial - how to play Quopa",
@@ -58,7 +58,7 @@ constexpr Legendas kIngles{" Tutorial - how to play Quopa",
                            "< &Back",
                            "&Next >",
                            "&Close",
-                           "&Back",
+                           "Back",
                            "Step ",
                            " of "};
 

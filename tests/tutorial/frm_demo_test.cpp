@@ -164,6 +164,26 @@ TEST_F(Tutorial, BackAndNextMoveOneStepAndEachStepStartsFromItsOwnScene) {
     });
 }
 
+TEST_F(Tutorial, EscPressesCloseAndEnterPressesNext) {
+    load();
+    open([&](frmDemo& demo) {
+        // What the window does with Enter and Esc: it clicks its default and its cancel button.
+        auto button = [&demo](bool cancel) -> rt::CommandButton* {
+            for (rt::Control* c : demo.picLicao.children()) {
+                auto* b = dynamic_cast<rt::CommandButton*>(c);
+                if (b && (cancel ? b->isCancel() : b->isDefault())) return b;
+            }
+            return nullptr;
+        };
+        ASSERT_NE(button(false), nullptr);
+        button(false)->onClick();
+        EXPECT_EQ(demo.passo(), 2);
+        ASSERT_NE(button(true), nullptr);
+        button(true)->onClick();
+    });
+    EXPECT_FALSE(rt::FormInstance<frmDemo>::isLoaded());
+}
+
 // --- Demonstrations -------------------------------------------------------------------------
 
 TEST_F(Tutorial, ARollShowsTheAnimationFramesThenLandsAndCountsDown) {
