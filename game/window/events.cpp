@@ -103,6 +103,7 @@ void frmQUOPA::wireEvents() {
     mnuLingua.onClick = [this](int i) { mnuLingua_Click(i); };
     wireMenu(this, mnuPlacar, &F::mnuPlacar_Click);
     wireMenu(this, mnuAjuda, &F::mnuAjuda_Click);
+    wireMenu(this, mnuDemonstra, &F::mnuDemonstra_Click);
     wireMenu(this, mnuMarketing, &F::mnuMarketing_Click);
     wireMenu(this, menu_Representantes, &F::menu_Representantes_Click);
     wireMenu(this, mnuOstrelo, &F::mnuOstrelo_Click);

@@ -198,6 +198,7 @@ class frmQUOPA : public rt::Form {
     void PoeIngles();
     void PoePortugues();
     void mnuAjuda_Click();
+    void mnuDemonstra_Click();  // game/window/tutorial_menu.cpp
     void menu_Representantes_Click();
     void mnuMarketing_Click();
     void mnuOstrelo_Click();
