@@ -1,5 +1,5 @@
-// The score sheet's model: its columns, rows and fill-order rules, read from and written to the
-// captions of the sheet cells.
+// The score sheet's model: its columns and rows, read from and written to the captions of the
+// sheet cells. The rules of the rows and columns are in sheet_rules.h.
 #pragma once
 
 #include <string>
@@ -38,10 +38,6 @@ inline bool CasaVazia(const rt::Label& cell) {
 // The numeric value of a cell: Val of its caption ("" and "/" read 0, "+30" reads 30).
 double ValorDaCasa(const rt::Label& cell);
 
-// Whether the column's order rule opens the empty box `row` (Descida and Subida allow exactly
-// one box at a time; Desordem and PrimeiraMao any). Only meaningful for scoring rows.
-bool OrdemPermite(LabelArray& column, TipoDeColuna kind, int row);
-
 // One of the eight columns of the two players.
 struct ColunaDaFolha {
     LabelArray* cells;
@@ -51,8 +47,10 @@ struct ColunaDaFolha {
 };
 
 // The eight columns of a window, in the order B, C, D, S of player 1, then of player 2.
+enum class Coluna { B, C, D, S, BB, CB, DB, SB };
 struct Colunas {
     ColunaDaFolha all[8];
+    const ColunaDaFolha& operator[](Coluna c) const { return all[static_cast<int>(c)]; }
 };
 Colunas ColunasDe(frmQUOPA& form);
 // The four columns of one player, in the order B, C, D, S.
