@@ -10,63 +10,12 @@
 #include "game/sheet/sheet_model.h"
 #include "game/window/dice.h"
 #include "game/window/frm_quopa.h"
+#include "game/window/player.h"
 #include "runtime/values.h"
 
 namespace quopa {
 
 namespace {
-
-// What the twin procedures of the two players differ in.
-struct Jogador {
-    int16_t& naoJogou;
-    rt::Label& contador;       // Jogad1 / Jogad2: rolls left
-    rt::Label& volte;          // lblVolte11 / lblVolte12: the undo copy of the rolls left
-    rt::Label& casasMarcadas;  // lblTotJogador1 / lblTotJogador2
-    rt::CommandButton& botao;  // his roll button
-    rt::CommandButton& outroBotao;
-    rt::CommandButton& voltar;  // his back button
-    rt::Label& cursor;          // his keyboard cursor
-    LabelArray& colunaB;
-    LabelArray& colunaC;
-    LabelArray& colunaD;
-    void (frmQUOPA::*limpaColunas)();
-    void (frmQUOPA::*limpaColunaS)();
-    void (frmQUOPA::*atualizaJogadas)();
-};
-
-Jogador Jogador1(frmQUOPA& f) {
-    return {.naoJogou = f.NaoJogou1,
-            .contador = f.Jogad1,
-            .volte = f.lblVolte11,
-            .casasMarcadas = f.lblTotJogador1,
-            .botao = f.cmdPlay,
-            .outroBotao = f.cmdPlay2,
-            .voltar = f.cmdBack,
-            .cursor = f.LTc1,
-            .colunaB = f.lblB,
-            .colunaC = f.lblC,
-            .colunaD = f.lblD,
-            .limpaColunas = &frmQUOPA::LimpaDestaque1,
-            .limpaColunaS = &frmQUOPA::LimpaDestaqueS1,
-            .atualizaJogadas = &frmQUOPA::AtualizaJogadas1};
-}
-
-Jogador Jogador2(frmQUOPA& f) {
-    return {.naoJogou = f.NaoJogou2,
-            .contador = f.Jogad2,
-            .volte = f.lblVolte12,
-            .casasMarcadas = f.lblTotJogador2,
-            .botao = f.cmdPlay2,
-            .outroBotao = f.cmdPlay,
-            .voltar = f.cmdBack2,
-            .cursor = f.LTc2,
-            .colunaB = f.lblBB,
-            .colunaC = f.lblCB,
-            .colunaD = f.lblDB,
-            .limpaColunas = &frmQUOPA::LimpaDestaque2,
-            .limpaColunaS = &frmQUOPA::LimpaDestaqueS2,
-            .atualizaJogadas = &frmQUOPA::AtualizaJogadas2};
-}
 
 constexpr const char* kCasasDaFolha = "52";
 constexpr const char* kJogar = "&Roll  ";
