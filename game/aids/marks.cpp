@@ -19,8 +19,7 @@ namespace {
 // The upper sum from which the bonus is given.
 constexpr double kLimiteDoBonus = 60;
 
-// The scoring rows in the order the sheet fills from the top, and from the bottom.
-constexpr int kDeCima[] = {1, 2, 3, 4, 5, 6, 10, 11, 12, 13, 14, 15, 16};
+// The scoring rows in the order the sheet fills from the bottom.
 constexpr int kDeBaixo[] = {16, 15, 14, 13, 12, 11, 10, 6, 5, 4, 3, 2, 1};
 
 // Returns one box to its unmarked look.
@@ -31,7 +30,7 @@ void Desmarca(frmQUOPA& f, rt::Label& casa, int linha) {
 
 // Returns a whole column to its unmarked look: the scoring rows first, then the computed rows.
 void LimpaColuna(frmQUOPA& f, LabelArray& coluna) {
-    for (int linha : kDeCima) Desmarca(f, coluna[linha], linha);
+    for (int linha : kLinhasDePontos) Desmarca(f, coluna[linha], linha);
     for (int linha = kPrimeiraLinha; linha <= kUltimaLinha; ++linha)
         if (!LinhaDePontos(linha)) Desmarca(f, coluna[linha], linha);
 }
@@ -99,7 +98,7 @@ void MarcaPrimeiraVazia(frmQUOPA& f, LabelArray& coluna, const int (&ordem)[N]) 
 
 // Every empty box that does not take the dice gets the zero-only mark (columns D and S).
 void MarcaVaziasSemPontos(frmQUOPA& f, LabelArray& coluna) {
-    for (int linha : kDeCima) {
+    for (int linha : kLinhasDePontos) {
         rt::Label& casa = coluna[linha];
         if (CasaVazia(casa) && casa.mousePointer() != rt::kPointerUpArrow) MarcaSoZero(f, casa);
     }
@@ -108,7 +107,7 @@ void MarcaVaziasSemPontos(frmQUOPA& f, LabelArray& coluna) {
 void MarcaZeros(frmQUOPA& f, LabelArray& s, LabelArray& d, LabelArray& b) {
     MarcaVaziasSemPontos(f, s);
     MarcaVaziasSemPontos(f, d);
-    MarcaPrimeiraVazia(f, b, kDeCima);
+    MarcaPrimeiraVazia(f, b, kLinhasDePontos);
 }
 
 // Shows the keyboard cursor of player 1 or 2 over his sheet and hides the other's.

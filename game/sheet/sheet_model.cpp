@@ -8,6 +8,12 @@ bool LinhaDePontos(int row) {
     return (row >= 1 && row <= 6) || (row >= 10 && row <= 16);
 }
 
+bool LinhaCalculada(int row) {
+    for (int r : kLinhasCalculadas)
+        if (row == r) return true;
+    return false;
+}
+
 double ValorDaCasa(const rt::Label& cell) {
     return rt::Val(cell.caption());
 }

@@ -27,8 +27,25 @@ constexpr int kQuopa = 16;
 constexpr int kTotalInferior = 17;  // "T"
 constexpr int kTotalColuna = 18;    // "T+T"
 
+// The scoring rows in the order the sheet fills from the top, and the computed rows (the sums,
+// the bonus and the totals that the game writes itself).
+inline constexpr int kLinhasDePontos[] = {
+    1, 2, 3, 4, 5, 6, kQuadra, kFull, kSeguidaMinima, kSeguidaMaxima, kMinimo, kMaximo, kQuopa};
+inline constexpr int kLinhasCalculadas[] = {kSomaSuperior, kBonus, kTotalSuperior, kTotalInferior,
+                                            kTotalColuna};
+
 // A scoring row: 1-6 and 10-16.
 bool LinhaDePontos(int row);
+// A computed row: 7-9, 17 and 18.
+bool LinhaCalculada(int row);
+
+// A player's game ends with his 52nd filled box: 13 scoring rows in each of his four columns.
+// His count of filled boxes is the caption of lblTotJogador1 / lblTotJogador2, so it is compared
+// as text.
+inline constexpr const char* kCasasDaFolha = "52";
+
+// The undo key while there is no marking to take back: the caption cmdVolta has at design.
+inline constexpr const char* kNadaADesfazer = "cmdvolta";
 
 // A box is filled when its caption is not "".
 inline bool CasaVazia(const rt::Label& cell) {

@@ -1,6 +1,7 @@
 // The main window as it stands before Form_Load: every control's design values.
 #include <array>
 
+#include "game/sheet/sheet_model.h"
 #include "game/window/frm_quopa.h"
 #include "resources/resources.h"
 
@@ -62,17 +63,13 @@ constexpr std::array<Legend, 18> kLegends = {{
     {"T+T", 5250, 195},
 }};
 
-bool computedRow(int row) {
-    return row == 7 || row == 8 || row == 9 || row == 17 || row == 18;
-}
-
 // A sheet cell: centred text on white (scoring rows) or light grey (computed rows).
 void designCell(rt::Label& cell, int left, int width, int row) {
     cell.move(left, kRowTops[row - 1], width, kRowHeights[row - 1]);
     cell.setAlignment(Alignment::Center);
     cell.setFont(font(9.75, true));
-    cell.setBackColor(computedRow(row) ? pal::kLightGrey : pal::kWhite);
-    cell.setForeColor(computedRow(row) ? pal::kDarkBlue : pal::kBlack);
+    cell.setBackColor(LinhaCalculada(row) ? pal::kLightGrey : pal::kWhite);
+    cell.setForeColor(LinhaCalculada(row) ? pal::kDarkBlue : pal::kBlack);
     cell.setTabStop(false);
 }
 
@@ -83,7 +80,7 @@ void designLegend(rt::Label& legend, int row) {
     legend.move(15, l.top, 450, l.height);
     legend.setCaption(l.caption);
     legend.setAlignment(Alignment::Center);
-    transparent(legend, computedRow(row) ? pal::kGrey : pal::kDarkBlue, font(7.5, true));
+    transparent(legend, LinhaCalculada(row) ? pal::kGrey : pal::kDarkBlue, font(7.5, true));
 }
 
 void designPanel(rt::PictureBox& panel, rt::Color back) {
@@ -170,9 +167,10 @@ void frmQUOPA::designSheets() {
     PicUserB.setVisible(false);
 
     // Column B has all its rows from the design; its computed rows sit 5 twips to the right.
-    for (int row = 2; row <= 18; ++row) designCell(lblB.create(row), 10, 450, row);
-    for (int row : {7, 8, 9, 17, 18}) lblB[row].setLeft(15);
-    for (int row = 1; row <= 18; ++row) designLegend(lblLegen.create(row), row);
+    for (int row = 2; row <= kUltimaLinha; ++row) designCell(lblB.create(row), 10, 450, row);
+    for (int row : kLinhasCalculadas) lblB[row].setLeft(15);
+    for (int row = kPrimeiraLinha; row <= kUltimaLinha; ++row)
+        designLegend(lblLegen.create(row), row);
     designLegend(lblLegenB.create(1), 1);
     lblLegenB[1].setCaption("415");
     lblLegenB[1].setTop(340);
@@ -281,7 +279,7 @@ void frmQUOPA::designHolders() {
                             Holder{lblTMP, "1"},
                             Holder{lblNegrito, ""}})
         h.label.setCaption(h.caption);
-    cmdVolta.setCaption("cmdvolta");
+    cmdVolta.setCaption(kNadaADesfazer);
     for (int i = 1; i <= 6; ++i) lblDados.create(i).setCaption(std::to_string(12 + i));
     for (int i = 1; i <= 6; ++i) imgDado1.create(i);
     for (int i = 1; i <= 3; ++i) imgTMPx.create(i);

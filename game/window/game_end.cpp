@@ -13,8 +13,6 @@ namespace quopa {
 
 namespace {
 
-constexpr const char* kSheetFull = "52";
-
 // A one-player game (and player 2's last marking, which always ends the game) leaves nothing
 // on the dice table: the held sum, the dice pictures and the combination labels go.
 void ClearDiceTable(frmQUOPA& f) {
@@ -31,11 +29,11 @@ void ClearDiceTable(frmQUOPA& f) {
 void frmQUOPA::lblTotJogador1_Change() {
     const std::string count = lblTotJogador1.caption();
     // The number of players and the rolls per turn may change only between games.
-    const bool betweenGames = count == kSheetFull || count == "0";
+    const bool betweenGames = count == kCasasDaFolha || count == "0";
     MnuJogado.setEnabled(betweenGames);
     mnutentar.setEnabled(betweenGames);
     mnuNovo.setEnabled(count != "0");
-    if (count != kSheetFull) return;
+    if (count != kCasasDaFolha) return;
 
     cmdPlay.setVisible(false);
     LTc1.setVisible(false);
@@ -58,7 +56,7 @@ void frmQUOPA::lblTotJogador1_Change() {
 
 void frmQUOPA::lblTotJogador2_Change() {
     // Player 2 moves second, so his 52nd marking ends the game; the menus follow player 1 only.
-    if (lblTotJogador2.caption() != kSheetFull) return;
+    if (lblTotJogador2.caption() != kCasasDaFolha) return;
     cmdPlay2.setVisible(false);
     LTc2.setVisible(false);
     ClearDiceTable(*this);
@@ -71,7 +69,7 @@ void frmQUOPA::mnuNovo_Click() {
     const std::string count = lblTotJogador1.caption();
     if (count == "0") return;
     // A finished game is reset without a question, also while player 2 plays his last turn.
-    if (count != kSheetFull) {
+    if (count != kCasasDaFolha) {
         const bool pt = IdiomaPortugues();
         int answer = rt::MsgBox(pt ? "Iniciar novo jogo?" : "Start new game?",
                                 rt::kYesNo | rt::kQuestion, pt ? "Novo jogo" : "New game");
@@ -119,7 +117,7 @@ void frmQUOPA::LimpaTabuleiro() {
     lblJogadas.setCaption("0");
     lblSomaSelecionados.setCaption("");
     lblPontos.setCaption("");
-    cmdVolta.setCaption("cmdvolta");
+    cmdVolta.setCaption(kNadaADesfazer);
     for (rt::Label* face : {&Label1, &Label2, &Label3, &Label4, &Label5}) face->setCaption("0");
 
     // Placeholders that read as 0: nothing reads them while the undo key is "cmdvolta".

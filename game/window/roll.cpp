@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/module1.h"
+#include "game/sheet/sheet_model.h"
 #include "game/window/dice.h"
 #include "game/window/frm_quopa.h"
 #include "runtime/app.h"
@@ -92,7 +93,7 @@ void Jogar(frmQUOPA& f, const BotaoDeJogar& b) {
     f.LancaDados();
     // Until the faces are drawn the points display shows what the held dice already make.
     f.lblPontos.setCaption(f.lblSomaSelecionados.caption());
-    f.cmdVolta.setCaption("cmdvolta");
+    f.cmdVolta.setCaption(kNadaADesfazer);
     b.naoJogou = 0;
 }
 

@@ -17,7 +17,6 @@ namespace quopa {
 
 namespace {
 
-constexpr const char* kCasasDaFolha = "52";
 constexpr const char* kJogar = "&Roll  ";
 
 void EncerraVez(frmQUOPA& f, const Jogador& j, bool cursorPrimeiro) {
@@ -61,13 +60,15 @@ void ContadorMudou(frmQUOPA& f, const Jogador& j) {
     j.botao.setEnabled(true);
     // Rows 9 and 18 of columns B, C and D all hold a number once those columns are complete
     // (or earlier, with the running totals); AtualizaJogadas makes the full test.
-    if (!CasaVazia(j.colunaB[9]) && !CasaVazia(j.colunaC[9]) && !CasaVazia(j.colunaD[9]))
-        if (!CasaVazia(j.colunaB[18]) && !CasaVazia(j.colunaC[18]) && !CasaVazia(j.colunaD[18]))
+    if (!CasaVazia(j.colunaB[kTotalSuperior]) && !CasaVazia(j.colunaC[kTotalSuperior]) &&
+        !CasaVazia(j.colunaD[kTotalSuperior]))
+        if (!CasaVazia(j.colunaB[kTotalColuna]) && !CasaVazia(j.colunaC[kTotalColuna]) &&
+            !CasaVazia(j.colunaD[kTotalColuna]))
             (f.*j.atualizaJogadas)();
 }
 
 bool ColunasBCDCompletas(const Jogador& j) {
-    for (int row = 1; row <= 18; ++row)
+    for (int row = kPrimeiraLinha; row <= kUltimaLinha; ++row)
         if (CasaVazia(j.colunaB[row]) || CasaVazia(j.colunaC[row]) || CasaVazia(j.colunaD[row]))
             return false;
     return true;
