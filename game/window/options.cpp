@@ -1,7 +1,5 @@
 // The game's options: the ticks of the option menu items, read from the settings store once while
 // the main window loads and written back once while it unloads.
-#include <cassert>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -17,36 +15,39 @@ namespace {
 
 constexpr const char* kSecaoOpcoes = "MainForm";
 
+// Where a ticked option is saved among the other options: the menu's options before the rolls,
+// players and language, the keyboard's after them.
+enum class Gravada { AntesDasJogadas, DepoisDoIdioma };
+
 // An option kept as the tick of a menu item, stored as a truth value.
 struct OpcaoMarcada {
     const char* chave;
     rt::Menu frmQUOPA::*item;
     bool padrao;  // when the key is absent
+    Gravada gravada;
 };
 
-// In the order they are saved: the first nine come before the rolls, players and language, the
-// last two after them.
+// In the order they are saved within their group.
 constexpr OpcaoMarcada kOpcoesMarcadas[] = {
-    {"Animation", &frmQUOPA::mnuAnimacao, true},
-    {"NoSounds", &frmQUOPA::mnuNenhumSom, false},
-    {"Quopa", &frmQUOPA::MnuAplaudirQuopa, true},
-    {"Complaint", &frmQUOPA::MnuReclamacao, true},
-    {"HighScore", &frmQUOPA::mnuFama, true},
-    {"Possibilities", &frmQUOPA::mnuPossibilidade, true},
-    {"Labels", &frmQUOPA::mnuExibeLegendas, true},
-    {"Points", &frmQUOPA::MnuExibePontos, true},
-    {"Total", &frmQUOPA::mnuTotal, false},
-    {"Keyboard", &frmQUOPA::mnuHabilitaTeclado, false},
-    {"Shortcutkeys", &frmQUOPA::MostC, false},
+    {"Animation", &frmQUOPA::mnuAnimacao, true, Gravada::AntesDasJogadas},
+    {"NoSounds", &frmQUOPA::mnuNenhumSom, false, Gravada::AntesDasJogadas},
+    {"Quopa", &frmQUOPA::MnuAplaudirQuopa, true, Gravada::AntesDasJogadas},
+    {"Complaint", &frmQUOPA::MnuReclamacao, true, Gravada::AntesDasJogadas},
+    {"HighScore", &frmQUOPA::mnuFama, true, Gravada::AntesDasJogadas},
+    {"Possibilities", &frmQUOPA::mnuPossibilidade, true, Gravada::AntesDasJogadas},
+    {"Labels", &frmQUOPA::mnuExibeLegendas, true, Gravada::AntesDasJogadas},
+    {"Points", &frmQUOPA::MnuExibePontos, true, Gravada::AntesDasJogadas},
+    {"Total", &frmQUOPA::mnuTotal, false, Gravada::AntesDasJogadas},
+    {"Keyboard", &frmQUOPA::mnuHabilitaTeclado, false, Gravada::DepoisDoIdioma},
+    {"Shortcutkeys", &frmQUOPA::MostC, false, Gravada::DepoisDoIdioma},
 };
-constexpr std::span<const OpcaoMarcada> kOpcoesDoMenu{kOpcoesMarcadas, 9};
-constexpr std::span<const OpcaoMarcada> kOpcoesDoTeclado{kOpcoesMarcadas + 9, 2};
 
-const OpcaoMarcada& opcaoPorChave(std::string_view chave) {
-    for (const OpcaoMarcada& opcao : kOpcoesMarcadas)
-        if (chave == opcao.chave) return opcao;
-    assert(false && "unknown option key");
-    return kOpcoesMarcadas[0];
+// The option of a key. Evaluated while compiling: a key that is not in the table stops the
+// build, in every build type, instead of reading some other option.
+consteval const OpcaoMarcada& opcao(std::string_view chave) {
+    for (const OpcaoMarcada& o : kOpcoesMarcadas)
+        if (chave == o.chave) return o;
+    throw "unknown option key";
 }
 
 std::string pegaOpcao(const char* chave, const std::string& padrao) {
@@ -59,14 +60,14 @@ void salvaOpcao(const char* chave, const std::string& valor) {
 
 // Reads the stored truth value of one ticked option into its item. A text that is no truth value
 // leaves the item as it is (unticked, as at design), so a damaged store never stops the start.
-void pegaMarca(frmQUOPA& f, const char* chave) {
-    const OpcaoMarcada& opcao = opcaoPorChave(chave);
+void pegaMarca(frmQUOPA& f, const OpcaoMarcada& opcao) {
     if (auto marcada = rt::parseBool(pegaOpcao(opcao.chave, rt::boolText(opcao.padrao))))
         (f.*opcao.item).setChecked(*marcada);
 }
 
-void salvaMarca(frmQUOPA& f, const OpcaoMarcada& opcao) {
-    salvaOpcao(opcao.chave, rt::boolText((f.*opcao.item).checked()));
+void salvaMarcas(frmQUOPA& f, Gravada grupo) {
+    for (const OpcaoMarcada& o : kOpcoesMarcadas)
+        if (o.gravada == grupo) salvaOpcao(o.chave, rt::boolText((f.*o.item).checked()));
 }
 
 // Only the first character of these stored texts counts ("5x" reads as "5").
@@ -88,11 +89,12 @@ void frmQUOPA::PegaOpcoes() {
     });
 
     // 2. The sound options.
-    for (const char* chave : {"Animation", "Quopa", "Complaint", "HighScore"})
-        passo([&] { pegaMarca(*this, chave); });
+    for (const OpcaoMarcada* o :
+         {&opcao("Animation"), &opcao("Quopa"), &opcao("Complaint"), &opcao("HighScore")})
+        passo([&] { pegaMarca(*this, *o); });
 
     // 3. No sounds silences the three sounds that belong to a choice of the player.
-    passo([&] { pegaMarca(*this, "NoSounds"); });
+    passo([&] { pegaMarca(*this, opcao("NoSounds")); });
     if (mnuNenhumSom.checked()) {
         MnuAplaudirQuopa.setEnabled(false);
         MnuAplaudirQuopa.setChecked(false);
@@ -103,8 +105,8 @@ void frmQUOPA::PegaOpcoes() {
     }
 
     // 4.-5. The key hints and the complaint only make sense while the possibilities are shown.
-    passo([&] { pegaMarca(*this, "Shortcutkeys"); });
-    passo([&] { pegaMarca(*this, "Possibilities"); });
+    passo([&] { pegaMarca(*this, opcao("Shortcutkeys")); });
+    passo([&] { pegaMarca(*this, opcao("Possibilities")); });
     if (mnuPossibilidade.checked()) {
         MostC.setEnabled(true);
         if (!mnuNenhumSom.checked()) MnuReclamacao.setEnabled(true);
@@ -126,21 +128,21 @@ void frmQUOPA::PegaOpcoes() {
     passo([&] { MnuJoga_Click(1); });
 
     // 8.-10. What the window shows.
-    passo([&] { pegaMarca(*this, "Labels"); });
+    passo([&] { pegaMarca(*this, opcao("Labels")); });
     passo([&] { PicSbar1.setVisible(mnuExibeLegendas.checked()); });
-    passo([&] { pegaMarca(*this, "Points"); });
+    passo([&] { pegaMarca(*this, opcao("Points")); });
     passo([&] {
         lblSomaSelecionados.setVisible(MnuExibePontos.checked());
         lblPontos.setVisible(MnuExibePontos.checked());
     });
-    passo([&] { pegaMarca(*this, "Total"); });
+    passo([&] { pegaMarca(*this, opcao("Total")); });
     passo([&] {
         lblTgeral1.setVisible(mnuTotal.checked());
         lblTgeral2.setVisible(mnuTotal.checked());
     });
 
     // 11. Keyboard play.
-    passo([&] { pegaMarca(*this, "Keyboard"); });
+    passo([&] { pegaMarca(*this, opcao("Keyboard")); });
     passo([&] {
         if (mnuHabilitaTeclado.checked()) AjustaTabStop();
     });
@@ -151,11 +153,11 @@ void frmQUOPA::SalvaOpcoes() {
     if (windowState() == rt::WindowState::Minimized) setWindowState(rt::WindowState::Maximized);
     salvaOpcao("WindowState", std::to_string(static_cast<int>(windowState())));
 
-    for (const OpcaoMarcada& opcao : kOpcoesDoMenu) salvaMarca(*this, opcao);
+    salvaMarcas(*this, Gravada::AntesDasJogadas);
     salvaOpcao("Chances", MnuJogadas[0].checked() ? "3" : "5");
     salvaOpcao("Players", MnuJoga[0].checked() ? "1" : "2");
     salvaOpcao("Language", Idioma.str());
-    for (const OpcaoMarcada& opcao : kOpcoesDoTeclado) salvaMarca(*this, opcao);
+    salvaMarcas(*this, Gravada::DepoisDoIdioma);
 }
 
 }  // namespace quopa
