@@ -4,6 +4,7 @@
 // lblTotJogador1 / lblTotJogador2 sees "52", writes his running totals and grand total and hands
 // the total to the records table, which may show itself modally before the write returns.
 #include "app/module1.h"
+#include "app/two_language_message.h"
 #include "dialogs/frm_recor.h"
 #include "game/sheet/sheet_model.h"
 #include "game/window/frm_quopa.h"
@@ -70,9 +71,8 @@ void frmQUOPA::mnuNovo_Click() {
     if (count == "0") return;
     // A finished game is reset without a question, also while player 2 plays his last turn.
     if (count != kCasasDaFolha) {
-        const bool pt = IdiomaPortugues();
-        int answer = rt::MsgBox(pt ? "Iniciar novo jogo?" : "Start new game?",
-                                rt::kYesNo | rt::kQuestion, pt ? "Novo jogo" : "New game");
+        int answer = MsgBoxNoIdioma({"Iniciar novo jogo?", "Start new game?"},
+                                    rt::kYesNo | rt::kQuestion, {"Novo jogo", "New game"});
         if (answer != rt::kAnswerYes) return;
     }
     NaoJogou1 = 1;

@@ -4,6 +4,7 @@
 
 #include "app/frm_chama_ajuda.h"
 #include "app/module1.h"
+#include "app/two_language_message.h"
 #include "game/window/frm_quopa.h"
 #include "runtime/app.h"
 #include "runtime/errors.h"
@@ -69,28 +70,21 @@ void frmQUOPA::menu_ostreloZIP_Click() {
         if (ArquivoExiste(origem)) {
             rt::SetAttrNormal(origem);
             rt::FileCopy(origem, destino);
-            if (IdiomaPortugues())
-                rt::MsgBox(
-                    "O arquivo ostrelo.zip (92ks) foi copiado para a Área de Trabalho, para que "
-                    "você possa anexá-lo aos seus e-mails.",
-                    rt::kSystemModal, "Arquivo copiado");
-            else
-                rt::MsgBox(
-                    "The ostrelo.zip file(92ks) was copied to the Desktop, that you can attach it "
-                    "in your e-mails.",
-                    rt::kSystemModal, "The file is in the Desktop");
-        } else if (IdiomaPortugues()) {
-            rt::MsgBox(
-                "O arquivo ostrelo.zip (92ks) não foi encontrado na pasta do programa.\r\n\r\n"
-                "Faça download do arquivo em nossos sites, e coloque-o na pasta do programa, ou "
-                "reinstale o programa.",
-                rt::kCritical | rt::kSystemModal, "Arquivo não encontrado");
+            MsgBoxNoIdioma(
+                {"O arquivo ostrelo.zip (92ks) foi copiado para a Área de Trabalho, para que "
+                 "você possa anexá-lo aos seus e-mails.",
+                 "The ostrelo.zip file(92ks) was copied to the Desktop, that you can attach it "
+                 "in your e-mails."},
+                rt::kSystemModal, {"Arquivo copiado", "The file is in the Desktop"});
         } else {
-            rt::MsgBox(
-                "The ostrelo.zip file(92ks) was not found in the program folder.\r\n\r\n"
-                "Download it in our sites, and put it in the folder of the program, or install "
-                "the program again.",
-                rt::kCritical | rt::kSystemModal, "File not found");
+            MsgBoxNoIdioma(
+                {"O arquivo ostrelo.zip (92ks) não foi encontrado na pasta do programa.\r\n\r\n"
+                 "Faça download do arquivo em nossos sites, e coloque-o na pasta do programa, ou "
+                 "reinstale o programa.",
+                 "The ostrelo.zip file(92ks) was not found in the program folder.\r\n\r\n"
+                 "Download it in our sites, and put it in the folder of the program, or install "
+                 "the program again."},
+                rt::kCritical | rt::kSystemModal, {"Arquivo não encontrado", "File not found"});
         }
     } catch (const std::exception&) {
         // The copy reports nothing but its own two messages.
