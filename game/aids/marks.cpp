@@ -16,9 +16,6 @@ namespace quopa {
 
 namespace {
 
-// The upper sum from which the bonus is given.
-constexpr double kLimiteDoBonus = 60;
-
 // The scoring rows in the order the sheet fills from the bottom.
 constexpr int kDeBaixo[] = {16, 15, 14, 13, 12, 11, 10, 6, 5, 4, 3, 2, 1};
 
@@ -41,13 +38,13 @@ void MarcaSoZero(frmQUOPA& f, rt::Label& casa) {
 }
 
 // The colour of a marked box. An upper box tells whether the bonus stays within reach: the
-// warning colour while the column's upper sum with this box's score stays below 60.
+// warning colour while the column's upper sum with this box's score would not earn the bonus.
 rt::Color CorDaMarca(const DadosNaMesa& dados, LabelArray& coluna, int linha) {
     const frmQUOPA& f = dados.f;
     if (linha > 6) return f.Jogad1.backColor();
     const double comEstaCasa =
         SomaDasLinhas(coluna, 1, 6) + linha * DadosDaFace(dados.faces, linha);
-    return comEstaCasa < kLimiteDoBonus ? f.Jogad2.backColor() : f.Jogad1.backColor();
+    return !GanhaBonus(comEstaCasa) ? f.Jogad2.backColor() : f.Jogad1.backColor();
 }
 
 void LimpaDoJogador(frmQUOPA& f, const ColunaDaFolha& col) {

@@ -41,6 +41,15 @@ bool DadosServem(const DadosNaMesa& dados, const LabelArray& coluna, int linha);
 // sum's caption as it stands. A computed row gets "".
 std::string PontosDaLinha(const DadosNaMesa& dados, int linha);
 
+// Row 8, the bonus: an upper sum (rows 1-6, always a whole number) above 59 earns it, written
+// "+30"; a complete upper section below that writes "/", which reads 0.
+inline constexpr const char* kBonusGanho = "+30";
+inline constexpr double kPontosDoBonus = 30;
+inline constexpr const char* kSemBonus = "/";
+inline bool GanhaBonus(double somaSuperior) {
+    return somaSuperior > 59;
+}
+
 // Whether a sum of the dice may go into row 14 (Mn) or row 15 (Mx) of a column: the sum must be
 // above 0 and, while the other of the two boxes holds points (neither "" nor "0"), strictly below
 // the maximum (row 14) or strictly above the minimum (row 15). A zero in the other box frees it.
