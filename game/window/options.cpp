@@ -75,77 +75,89 @@ std::string primeiroCaractere(const char* chave, const char* padrao) {
     return rt::Left(pegaOpcao(chave, padrao), 1);
 }
 
-}  // namespace
+// Every step of reading the options stands on its own: a step that fails is skipped and the
+// next one runs, so one unreadable value costs only its own option.
+template <class Instrucao>
+void passo(Instrucao&& instrucao) {
+    rt::ignoreErrors(instrucao);
+}
 
-void frmQUOPA::PegaOpcoes() {
-    // Every step stands on its own: a step that fails is skipped and the next one runs, so one
-    // unreadable value costs only its own option.
-    auto passo = [](auto&& instrucao) { rt::ignoreErrors(instrucao); };
-
+// Steps 1 to 5: the window state, the sounds and the play aids.
+void pegaJanelaESons(frmQUOPA& f) {
     // 1. The window state: anything but "0" opens the window maximised.
     passo([&] {
-        setWindowState(primeiroCaractere("WindowState", "2") == "0" ? rt::WindowState::Normal
-                                                                    : rt::WindowState::Maximized);
+        f.setWindowState(primeiroCaractere("WindowState", "2") == "0" ? rt::WindowState::Normal
+                                                                      : rt::WindowState::Maximized);
     });
 
     // 2. The sound options.
     for (const OpcaoMarcada* o :
          {&opcao("Animation"), &opcao("Quopa"), &opcao("Complaint"), &opcao("HighScore")})
-        passo([&] { pegaMarca(*this, *o); });
+        passo([&] { pegaMarca(f, *o); });
 
     // 3. No sounds silences the three sounds that belong to a choice of the player.
-    passo([&] { pegaMarca(*this, opcao("NoSounds")); });
-    if (mnuNenhumSom.checked()) {
-        MnuAplaudirQuopa.setEnabled(false);
-        MnuAplaudirQuopa.setChecked(false);
-        MnuReclamacao.setChecked(false);
-        MnuReclamacao.setEnabled(false);
-        mnuFama.setChecked(false);
-        mnuFama.setEnabled(false);
+    passo([&] { pegaMarca(f, opcao("NoSounds")); });
+    if (f.mnuNenhumSom.checked()) {
+        f.MnuAplaudirQuopa.setEnabled(false);
+        f.MnuAplaudirQuopa.setChecked(false);
+        f.MnuReclamacao.setChecked(false);
+        f.MnuReclamacao.setEnabled(false);
+        f.mnuFama.setChecked(false);
+        f.mnuFama.setEnabled(false);
     }
 
     // 4.-5. The key hints and the complaint only make sense while the possibilities are shown.
-    passo([&] { pegaMarca(*this, opcao("Shortcutkeys")); });
-    passo([&] { pegaMarca(*this, opcao("Possibilities")); });
-    if (mnuPossibilidade.checked()) {
-        MostC.setEnabled(true);
-        if (!mnuNenhumSom.checked()) MnuReclamacao.setEnabled(true);
+    passo([&] { pegaMarca(f, opcao("Shortcutkeys")); });
+    passo([&] { pegaMarca(f, opcao("Possibilities")); });
+    if (f.mnuPossibilidade.checked()) {
+        f.MostC.setEnabled(true);
+        if (!f.mnuNenhumSom.checked()) f.MnuReclamacao.setEnabled(true);
     } else {
-        MnuReclamacao.setChecked(false);
-        MnuReclamacao.setEnabled(false);
-        MostC.setChecked(false);
-        MostC.setEnabled(false);
+        f.MnuReclamacao.setChecked(false);
+        f.MnuReclamacao.setEnabled(false);
+        f.MostC.setChecked(false);
+        f.MostC.setEnabled(false);
     }
+}
 
+// Steps 6 to 11: the rolls and players, what the window shows, and keyboard play.
+void pegaJogoEExibicao(frmQUOPA& f) {
     // 6. Rolls per turn, through the menu's own handler so the counters follow.
-    passo([&] { MnuJogadas_Click(primeiroCaractere("Chances", "3") == "5" ? 1 : 0); });
+    passo([&] { f.MnuJogadas_Click(primeiroCaractere("Chances", "3") == "5" ? 1 : 0); });
 
     // 7. The players' handler toggles from the state of item 0: ticking it first turns the click
     // on item 1 into "two players"; with it unticked the same click gives one player.
     passo([&] {
-        if (primeiroCaractere("Players", "1") == "2") MnuJoga[0].setChecked(true);
+        if (primeiroCaractere("Players", "1") == "2") f.MnuJoga[0].setChecked(true);
     });
-    passo([&] { MnuJoga_Click(1); });
+    passo([&] { f.MnuJoga_Click(1); });
 
     // 8.-10. What the window shows.
-    passo([&] { pegaMarca(*this, opcao("Labels")); });
-    passo([&] { PicSbar1.setVisible(mnuExibeLegendas.checked()); });
-    passo([&] { pegaMarca(*this, opcao("Points")); });
+    passo([&] { pegaMarca(f, opcao("Labels")); });
+    passo([&] { f.PicSbar1.setVisible(f.mnuExibeLegendas.checked()); });
+    passo([&] { pegaMarca(f, opcao("Points")); });
     passo([&] {
-        lblSomaSelecionados.setVisible(MnuExibePontos.checked());
-        lblPontos.setVisible(MnuExibePontos.checked());
+        f.lblSomaSelecionados.setVisible(f.MnuExibePontos.checked());
+        f.lblPontos.setVisible(f.MnuExibePontos.checked());
     });
-    passo([&] { pegaMarca(*this, opcao("Total")); });
+    passo([&] { pegaMarca(f, opcao("Total")); });
     passo([&] {
-        lblTgeral1.setVisible(mnuTotal.checked());
-        lblTgeral2.setVisible(mnuTotal.checked());
+        f.lblTgeral1.setVisible(f.mnuTotal.checked());
+        f.lblTgeral2.setVisible(f.mnuTotal.checked());
     });
 
     // 11. Keyboard play.
-    passo([&] { pegaMarca(*this, opcao("Keyboard")); });
+    passo([&] { pegaMarca(f, opcao("Keyboard")); });
     passo([&] {
-        if (mnuHabilitaTeclado.checked()) AjustaTabStop();
+        if (f.mnuHabilitaTeclado.checked()) f.AjustaTabStop();
     });
+}
+
+}  // namespace
+
+void frmQUOPA::PegaOpcoes() {
+    pegaJanelaESons(*this);
+    pegaJogoEExibicao(*this);
 }
 
 void frmQUOPA::SalvaOpcoes() {
