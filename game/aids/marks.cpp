@@ -16,9 +16,6 @@ namespace quopa {
 
 namespace {
 
-// The scoring rows in the order the sheet fills from the bottom.
-constexpr int kDeBaixo[] = {16, 15, 14, 13, 12, 11, 10, 6, 5, 4, 3, 2, 1};
-
 // Returns one box to its unmarked look.
 void Desmarca(frmQUOPA& f, rt::Label& casa, int linha) {
     casa.setMousePointer(rt::kPointerDefault);
@@ -167,10 +164,10 @@ void frmQUOPA::MarcaZerosJogador2() {
     MarcaZeros(*this, lblSB, lblDB, lblBB);
 }
 void frmQUOPA::MarcaZerosC() {
-    MarcaPrimeiraVazia(*this, lblC, kDeBaixo);
+    MarcaPrimeiraVazia(*this, lblC, kLinhasSubindo);
 }
 void frmQUOPA::MarcaZerosCB() {
-    MarcaPrimeiraVazia(*this, lblCB, kDeBaixo);
+    MarcaPrimeiraVazia(*this, lblCB, kLinhasSubindo);
 }
 
 void frmQUOPA::lblJogadas_Change() {

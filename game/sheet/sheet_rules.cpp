@@ -1,6 +1,7 @@
 #include "game/sheet/sheet_rules.h"
 
 #include <algorithm>
+#include <cstddef>
 
 #include "runtime/values.h"
 
@@ -62,18 +63,12 @@ const RegraDaLinha* RegraDe(int linha) {
     return nullptr;
 }
 
-// The row before `row` in a column's fill order from the top (1..6, 10..16); 0 for the first.
-int LinhaAnteriorDescendo(int row) {
-    if (row == 1) return 0;
-    if (row == kQuadra) return 6;
-    return row - 1;
-}
-
-// The row before `row` in the fill order from the bottom (16..10, 6..1); 0 for the first.
-int LinhaAnteriorSubindo(int row) {
-    if (row == kQuopa) return 0;
-    if (row == 6) return kQuadra;
-    return row + 1;
+// The row before `row` in a fill order; 0 for the first row of the order.
+template <std::size_t N>
+int LinhaAnterior(const int (&ordem)[N], int row) {
+    for (std::size_t i = 1; i < N; ++i)
+        if (ordem[i] == row) return ordem[i - 1];
+    return 0;
 }
 
 }  // namespace
@@ -104,10 +99,10 @@ bool OrdemPermite(const LabelArray& column, TipoDeColuna kind, int row) {
     int before = 0;
     switch (kind) {
         case TipoDeColuna::Descida:
-            before = LinhaAnteriorDescendo(row);
+            before = LinhaAnterior(kLinhasDePontos, row);
             break;
         case TipoDeColuna::Subida:
-            before = LinhaAnteriorSubindo(row);
+            before = LinhaAnterior(kLinhasSubindo, row);
             break;
         case TipoDeColuna::Desordem:
         case TipoDeColuna::PrimeiraMao:

@@ -55,9 +55,14 @@ inline bool GanhaBonus(double somaSuperior) {
 // the maximum (row 14) or strictly above the minimum (row 15). A zero in the other box frees it.
 bool SomaCabeNoMinMax(const LabelArray& column, int row, double soma);
 
-// The order rule of a column: whether it opens the empty box `row`. Descida fills from the top
-// (1..6, then 10..16) and Subida from the bottom (16..10, then 6..1), one box at a time; Desordem
-// and PrimeiraMao open any box. Only meaningful for scoring rows.
+// The order in which a Subida column fills its scoring rows: from the bottom. A Descida column
+// fills them in the order of kLinhasDePontos, from the top.
+inline constexpr int kLinhasSubindo[] = {
+    kQuopa, kMaximo, kMinimo, kSeguidaMaxima, kSeguidaMinima, kFull, kQuadra, 6, 5, 4, 3, 2, 1};
+
+// The order rule of a column: whether it opens the empty box `row`. Descida and Subida open one
+// box at a time, the one after the last filled in their order; Desordem and PrimeiraMao open any
+// box. Only meaningful for scoring rows.
 bool OrdemPermite(const LabelArray& column, TipoDeColuna kind, int row);
 
 // Whether a column takes the dice's points now: column S (PrimeiraMao) only with a turn's first
