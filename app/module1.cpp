@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "app/frm_splash.h"
+#include "app/two_language_message.h"
 #include "runtime/app.h"
 #include "runtime/errors.h"
 
@@ -39,10 +40,8 @@ void PegaIdioma() {
 
 void VerificaInstancia() {
     if (!rt::app().previousInstance()) return;
-    if (IdiomaPortugues())
-        rt::MsgBox("O Aplicativo já está sendo executado!", rt::kInformation, " Aviso");
-    else
-        rt::MsgBox("The Application is running already!", rt::kInformation, " Warning");
+    MsgBoxNoIdioma({"O Aplicativo já está sendo executado!", "The Application is running already!"},
+                   rt::kInformation, {" Aviso", " Warning"});
     // The running copy is left alone; this one goes without unloading or saving anything.
     rt::End();
 }

@@ -47,6 +47,30 @@ class Peer {
     virtual void changed(Property property) = 0;
 };
 
+// The link from a control, a form or a menu item to the peer that shows it (none in the tests,
+// or before the form is shown). Every property write goes through assign(): the value is stored
+// and the peer told; writing the value a property already holds tells the peer nothing.
+class PeerLink {
+  public:
+    Peer* peer() const { return peer_; }
+    void setPeer(Peer* peer) { peer_ = peer; }
+
+  protected:
+    ~PeerLink() = default;
+    void notify(Property property) const {
+        if (peer_) peer_->changed(property);
+    }
+    template <class T>
+    void assign(T& field, const T& value, Property property) {
+        if (field == value) return;
+        field = value;
+        notify(property);
+    }
+
+  private:
+    Peer* peer_ = nullptr;
+};
+
 // Something that holds controls: a form, a picture box, a frame.
 class Container {
   public:
@@ -78,7 +102,7 @@ enum class ControlKind {
 
 using MouseHandler = std::function<void(int button, int shift, float x, float y)>;
 
-class Control {
+class Control : public PeerLink {
   public:
     // index: the element's index in a control array, or -1 for a control of its own.
     Control(Container* parent, std::string name, int index = -1);
@@ -142,10 +166,6 @@ class Control {
     MouseHandler onMouseMove;
     MouseHandler onMouseUp;
 
-    // The renderer's side.
-    Peer* peer() const { return peer_; }
-    void setPeer(Peer* peer) { peer_ = peer; }
-
     // Copies the design properties (everything but name, index, parent, peer and events) from
     // another control of the same kind: how a control array creates its new elements.
     virtual void copyDesignFrom(const Control& other);
@@ -153,21 +173,11 @@ class Control {
   protected:
     // Runs after the visibility changed (docked boxes lay their form out again).
     virtual void visibilityChanged() {}
-    void notify(Property property) {
-        if (peer_) peer_->changed(property);
-    }
-    template <class T>
-    void assign(T& field, const T& value, Property property) {
-        if (field == value) return;
-        field = value;
-        notify(property);
-    }
 
   private:
     Container* parent_;
     std::string name_;
     int index_;
-    Peer* peer_ = nullptr;
 
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool visible_ = true;

@@ -33,7 +33,7 @@ void Form::setWidth(int twips) {
     if (twips < 0) throw RuntimeError(kInvalidPropertyValue, "Invalid property value");
     if (width_ == twips) return;
     width_ = twips;
-    if (peer_) peer_->changed(Property::Geometry);
+    notify(Property::Geometry);
     resized();
 }
 
@@ -42,14 +42,14 @@ void Form::setHeight(int twips) {
     if (twips < 0) throw RuntimeError(kInvalidPropertyValue, "Invalid property value");
     if (height_ == twips) return;
     height_ = twips;
-    if (peer_) peer_->changed(Property::Geometry);
+    notify(Property::Geometry);
     resized();
 }
 
 void Form::setClientSize(int width, int height) {
     width_ = width + frameWidth_;
     height_ = height + frameHeight_;
-    if (peer_) peer_->changed(Property::Geometry);
+    notify(Property::Geometry);
     layoutDocked();
 }
 
@@ -72,14 +72,14 @@ void Form::setFrameSize(int width, int height) {
 void Form::setWindowState(WindowState state) {
     if (state_ == state) return;
     state_ = state;
-    if (state == WindowState::Maximized && !peer_ && app().services().display) {
+    if (state == WindowState::Maximized && !peer() && app().services().display) {
         // Without a window the maximised form simply covers the screen.
         left_ = 0;
         top_ = 0;
         width_ = screen().width();
         height_ = screen().height();
     }
-    if (peer_) peer_->changed(Property::WindowState);
+    notify(Property::WindowState);
     resized();
 }
 

@@ -26,7 +26,7 @@ enum class WindowState : int { Normal = 0, Minimized = 1, Maximized = 2 };
 enum class FormBorder { None, FixedSingle, Sizable, FixedDialog, FixedToolWindow };
 enum class ShowMode { Modeless, Modal };
 
-class Form : public Container {
+class Form : public Container, public PeerLink {
   public:
     explicit Form(std::string name);
     ~Form() override;
@@ -102,8 +102,6 @@ class Form : public Container {
     // --- Menus and the renderer -----------------------------------------------------------
     const std::vector<Menu*>& menus() const { return menus_; }
     void addMenu(Menu* menu) { menus_.push_back(menu); }
-    Peer* peer() const { return peer_; }
-    void setPeer(Peer* peer) { peer_ = peer; }
     // The renderer reports a size or state that the user changed: stored, then Form_Resize.
     void userResized(int left, int top, int width, int height, WindowState state);
     // The renderer reports a move by the user.
@@ -115,12 +113,6 @@ class Form : public Container {
     void setActiveControl(Control* control) { activeControl_ = control; }
 
   private:
-    template <class T>
-    void assign(T& field, const T& value, Property property) {
-        if (field == value) return;
-        field = value;
-        if (peer_) peer_->changed(property);
-    }
     void checkMovable() const;
     void finishUnload();
     void resized();
@@ -142,7 +134,6 @@ class Form : public Container {
     bool shownOnce_ = false;
     bool unloadRequestedWhileLoading_ = false;
     std::vector<Menu*> menus_;
-    Peer* peer_ = nullptr;
     Control* activeControl_ = nullptr;
     std::function<void()> unloadListener_;
 };

@@ -17,7 +17,7 @@ namespace rt {
 
 class Form;
 
-class Menu {
+class Menu : public PeerLink {
   public:
     // A top-level menu of a form.
     Menu(Form* form, std::string name, int index = -1);
@@ -53,23 +53,12 @@ class Menu {
     // Runs the click as the user's choice of the item would: only an enabled, visible item.
     void click();
 
-    Peer* peer() const { return peer_; }
-    void setPeer(Peer* peer) { peer_ = peer; }
-
   private:
-    template <class T>
-    void assign(T& field, const T& value, Property property) {
-        if (field == value) return;
-        field = value;
-        if (peer_) peer_->changed(property);
-    }
-
     Form* form_;
     Menu* parent_;
     std::string name_;
     int index_;
     std::vector<Menu*> items_;
-    Peer* peer_ = nullptr;
 
     std::string caption_;
     bool checked_ = false;

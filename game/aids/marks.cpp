@@ -8,20 +8,13 @@
 #include <string>
 
 #include "game/sheet/column_sums.h"
-#include "game/sheet/scoring.h"
 #include "game/sheet/sheet_model.h"
+#include "game/sheet/sheet_rules.h"
 #include "runtime/values.h"
 
 namespace quopa {
 
 namespace {
-
-// The upper sum from which the bonus is given.
-constexpr double kLimiteDoBonus = 60;
-
-// The scoring rows in the order the sheet fills from the top, and from the bottom.
-constexpr int kDeCima[] = {1, 2, 3, 4, 5, 6, 10, 11, 12, 13, 14, 15, 16};
-constexpr int kDeBaixo[] = {16, 15, 14, 13, 12, 11, 10, 6, 5, 4, 3, 2, 1};
 
 // Returns one box to its unmarked look.
 void Desmarca(frmQUOPA& f, rt::Label& casa, int linha) {
@@ -31,7 +24,7 @@ void Desmarca(frmQUOPA& f, rt::Label& casa, int linha) {
 
 // Returns a whole column to its unmarked look: the scoring rows first, then the computed rows.
 void LimpaColuna(frmQUOPA& f, LabelArray& coluna) {
-    for (int linha : kDeCima) Desmarca(f, coluna[linha], linha);
+    for (int linha : kLinhasDePontos) Desmarca(f, coluna[linha], linha);
     for (int linha = kPrimeiraLinha; linha <= kUltimaLinha; ++linha)
         if (!LinhaDePontos(linha)) Desmarca(f, coluna[linha], linha);
 }
@@ -41,41 +34,14 @@ void MarcaSoZero(frmQUOPA& f, rt::Label& casa) {
     casa.setBackColor(f.lblTermOquePor.backColor());
 }
 
-// How many of the dice show the face `linha` (1-6), read from the faces as digits.
-int DadosDaFace(const frmQUOPA& f, int linha) {
-    int n = 0;
-    for (char c : f.lblResultado.caption())
-        if (c == '0' + linha) ++n;
-    return n;
-}
-
-// Whether the current dice meet the condition of a scoring row.
-bool DadosServem(frmQUOPA& f, const LabelArray& coluna, int linha) {
-    switch (linha) {
-        case kQuadra:
-            return f.lblQuadra.visible();
-        case kFull:
-            return f.lblFull.visible();
-        case kSeguidaMinima:
-            return f.lblSegMn.visible();
-        case kSeguidaMaxima:
-            return f.lblSegMx.visible();
-        case kMinimo:
-        case kMaximo:
-            return SomaCabeNoMinMax(coluna, linha, rt::Val(f.lblPontos.caption()));
-        case kQuopa:
-            return f.lblQuopa.visible();
-        default:
-            return DadosDaFace(f, linha) > 0;
-    }
-}
-
 // The colour of a marked box. An upper box tells whether the bonus stays within reach: the
-// warning colour while the column's upper sum with this box's score stays below 60.
-rt::Color CorDaMarca(frmQUOPA& f, LabelArray& coluna, int linha) {
+// warning colour while the column's upper sum with this box's score would not earn the bonus.
+rt::Color CorDaMarca(const DadosNaMesa& dados, LabelArray& coluna, int linha) {
+    const frmQUOPA& f = dados.f;
     if (linha > 6) return f.Jogad1.backColor();
-    const double comEstaCasa = SomaDasLinhas(coluna, 1, 6) + linha * DadosDaFace(f, linha);
-    return comEstaCasa < kLimiteDoBonus ? f.Jogad2.backColor() : f.Jogad1.backColor();
+    const double comEstaCasa =
+        SomaDasLinhas(coluna, 1, 6) + linha * DadosDaFace(dados.faces, linha);
+    return !GanhaBonus(comEstaCasa) ? f.Jogad2.backColor() : f.Jogad1.backColor();
 }
 
 void LimpaDoJogador(frmQUOPA& f, const ColunaDaFolha& col) {
@@ -89,16 +55,16 @@ void LimpaDoJogador(frmQUOPA& f, const ColunaDaFolha& col) {
 // Recomputes the marks of one column for the current dice.
 void MarcaPossiveis(frmQUOPA& f, const ColunaDaFolha& col) {
     LabelArray& coluna = *col.cells;
-    // Column S takes points only with the first roll of a turn.
-    const bool marca =
-        col.kind != TipoDeColuna::PrimeiraMao || rt::Val(f.lblJogadas.caption()) == 1;
+    const bool marca = ColunaAceitaPontos(f, col.kind);
+    // The dice of the roll last evaluated, as that evaluation wrote them down.
+    const DadosNaMesa dados{f, f.lblResultado.caption()};
     bool algumaMarcada = false;
     for (int linha = kPrimeiraLinha; linha <= kUltimaLinha; ++linha) {
         rt::Label& casa = coluna[linha];
         if (marca && LinhaDePontos(linha) && CasaVazia(casa) &&
-            OrdemPermite(coluna, col.kind, linha) && DadosServem(f, coluna, linha)) {
+            OrdemPermite(coluna, col.kind, linha) && DadosServem(dados, coluna, linha)) {
             casa.setMousePointer(rt::kPointerUpArrow);
-            casa.setBackColor(CorDaMarca(f, coluna, linha));
+            casa.setBackColor(CorDaMarca(dados, coluna, linha));
             algumaMarcada = true;
         } else {
             Desmarca(f, casa, linha);
@@ -109,10 +75,8 @@ void MarcaPossiveis(frmQUOPA& f, const ColunaDaFolha& col) {
     if (!f.mnuPossibilidade.checked()) LimpaDoJogador(f, col);
 }
 
-enum Coluna { B, C, D, S, BB, CB, DB, SB };
-
 void MarcaPossiveis(frmQUOPA& f, Coluna c) {
-    MarcaPossiveis(f, ColunasDe(f).all[c]);
+    MarcaPossiveis(f, ColunasDe(f)[c]);
 }
 
 // The first empty box of a column in the given order gets the zero-only mark.
@@ -128,7 +92,7 @@ void MarcaPrimeiraVazia(frmQUOPA& f, LabelArray& coluna, const int (&ordem)[N]) 
 
 // Every empty box that does not take the dice gets the zero-only mark (columns D and S).
 void MarcaVaziasSemPontos(frmQUOPA& f, LabelArray& coluna) {
-    for (int linha : kDeCima) {
+    for (int linha : kLinhasDePontos) {
         rt::Label& casa = coluna[linha];
         if (CasaVazia(casa) && casa.mousePointer() != rt::kPointerUpArrow) MarcaSoZero(f, casa);
     }
@@ -137,7 +101,7 @@ void MarcaVaziasSemPontos(frmQUOPA& f, LabelArray& coluna) {
 void MarcaZeros(frmQUOPA& f, LabelArray& s, LabelArray& d, LabelArray& b) {
     MarcaVaziasSemPontos(f, s);
     MarcaVaziasSemPontos(f, d);
-    MarcaPrimeiraVazia(f, b, kDeCima);
+    MarcaPrimeiraVazia(f, b, kLinhasDePontos);
 }
 
 // Shows the keyboard cursor of player 1 or 2 over his sheet and hides the other's.
@@ -169,28 +133,28 @@ void frmQUOPA::LimpaDestaqueS2() {
 }
 
 void frmQUOPA::MarcaPossiveisB() {
-    MarcaPossiveis(*this, B);
+    MarcaPossiveis(*this, Coluna::B);
 }
 void frmQUOPA::MarcaPossiveisC() {
-    MarcaPossiveis(*this, C);
+    MarcaPossiveis(*this, Coluna::C);
 }
 void frmQUOPA::MarcaPossiveisD() {
-    MarcaPossiveis(*this, D);
+    MarcaPossiveis(*this, Coluna::D);
 }
 void frmQUOPA::MarcaPossiveisS() {
-    MarcaPossiveis(*this, S);
+    MarcaPossiveis(*this, Coluna::S);
 }
 void frmQUOPA::MarcaPossiveisBB() {
-    MarcaPossiveis(*this, BB);
+    MarcaPossiveis(*this, Coluna::BB);
 }
 void frmQUOPA::MarcaPossiveisCB() {
-    MarcaPossiveis(*this, CB);
+    MarcaPossiveis(*this, Coluna::CB);
 }
 void frmQUOPA::MarcaPossiveisDB() {
-    MarcaPossiveis(*this, DB);
+    MarcaPossiveis(*this, Coluna::DB);
 }
 void frmQUOPA::MarcaPossiveisSB() {
-    MarcaPossiveis(*this, SB);
+    MarcaPossiveis(*this, Coluna::SB);
 }
 
 void frmQUOPA::MarcaZerosJogador1() {
@@ -200,10 +164,10 @@ void frmQUOPA::MarcaZerosJogador2() {
     MarcaZeros(*this, lblSB, lblDB, lblBB);
 }
 void frmQUOPA::MarcaZerosC() {
-    MarcaPrimeiraVazia(*this, lblC, kDeBaixo);
+    MarcaPrimeiraVazia(*this, lblC, kLinhasSubindo);
 }
 void frmQUOPA::MarcaZerosCB() {
-    MarcaPrimeiraVazia(*this, lblCB, kDeBaixo);
+    MarcaPrimeiraVazia(*this, lblCB, kLinhasSubindo);
 }
 
 void frmQUOPA::lblJogadas_Change() {

@@ -9,6 +9,7 @@
 // most one level per computed cell that changes.
 #include "game/sheet/column_sums.h"
 #include "game/sheet/sheet_model.h"
+#include "game/sheet/sheet_rules.h"
 #include "game/window/frm_quopa.h"
 #include "runtime/values.h"
 
@@ -36,11 +37,11 @@ bool GuardaDaLinha18(LabelArray& c, TipoDeColuna kind) {
 void PassaColuna(LabelArray& c, TipoDeColuna kind) {
     if (AlgumaPreenchida(c, 1, 6)) {
         c[kSomaSuperior].setCaption(rt::CStr(SomaDasLinhas(c, 1, 6)));
-        if (TodasPreenchidas(c, 1, 6) && ValorDaCasa(c[kSomaSuperior]) <= 59)
-            c[kBonus].setCaption("/");
+        if (TodasPreenchidas(c, 1, 6) && !GanhaBonus(ValorDaCasa(c[kSomaSuperior])))
+            c[kBonus].setCaption(kSemBonus);
         // The bonus is earned as soon as the sum passes 59, even with upper boxes still empty;
         // with boxes missing and 59 or less the bonus row is left as it is.
-        if (ValorDaCasa(c[kSomaSuperior]) > 59) c[kBonus].setCaption("+30");
+        if (GanhaBonus(ValorDaCasa(c[kSomaSuperior]))) c[kBonus].setCaption(kBonusGanho);
         c[kTotalSuperior].setCaption(
             rt::CStr(ValorDaCasa(c[kSomaSuperior]) + ValorDaCasa(c[kBonus])));
     } else {

@@ -4,6 +4,7 @@
 // this way when the running mode is switched off.
 #include "game/sheet/column_sums.h"
 #include "game/sheet/sheet_model.h"
+#include "game/sheet/sheet_rules.h"
 #include "game/window/frm_quopa.h"
 #include "runtime/values.h"
 
@@ -18,11 +19,11 @@ void TotalizaColuna(LabelArray& c) {
     if (TodasPreenchidas(c, 1, 6)) {
         c[kSomaSuperior].setCaption(rt::CStr(SomaDasLinhas(c, 1, 6)));
         double soma = ValorDaCasa(c[kSomaSuperior]);
-        if (soma > 59) {
-            c[kBonus].setCaption("+30");
-            c[kTotalSuperior].setCaption(rt::CStr(ValorDaCasa(c[kSomaSuperior]) + 30));
+        if (GanhaBonus(soma)) {
+            c[kBonus].setCaption(kBonusGanho);
+            c[kTotalSuperior].setCaption(rt::CStr(ValorDaCasa(c[kSomaSuperior]) + kPontosDoBonus));
         } else {
-            c[kBonus].setCaption("/");
+            c[kBonus].setCaption(kSemBonus);
             c[kTotalSuperior].setCaption(rt::CStr(ValorDaCasa(c[kSomaSuperior])));
         }
         if (!CasaVazia(c[kTotalInferior]))
@@ -67,8 +68,6 @@ void frmQUOPA::TotalizaColunaSB() {
 void frmQUOPA::RefazTotais() {
     // Row by row across all eight columns, in the sheet's column order: the change handlers run
     // by these writes see the sheets partly cleared in exactly this order.
-    static constexpr int kLinhasCalculadas[] = {kSomaSuperior, kBonus, kTotalSuperior,
-                                                kTotalInferior, kTotalColuna};
     Colunas colunas = ColunasDe(*this);
     for (int row : kLinhasCalculadas)
         for (auto& col : colunas.all) (*col.cells)[row].setCaption("");

@@ -8,42 +8,14 @@ bool LinhaDePontos(int row) {
     return (row >= 1 && row <= 6) || (row >= 10 && row <= 16);
 }
 
+bool LinhaCalculada(int row) {
+    for (int r : kLinhasCalculadas)
+        if (row == r) return true;
+    return false;
+}
+
 double ValorDaCasa(const rt::Label& cell) {
     return rt::Val(cell.caption());
-}
-
-namespace {
-
-// The row before `row` in a column's fill order from the top (1..6, 10..16); 0 for the first.
-int LinhaAnteriorDescendo(int row) {
-    if (row == 1) return 0;
-    if (row == 10) return 6;
-    return row - 1;
-}
-
-// The row before `row` in the fill order from the bottom (16..10, 6..1); 0 for the first.
-int LinhaAnteriorSubindo(int row) {
-    if (row == 16) return 0;
-    if (row == 6) return 10;
-    return row + 1;
-}
-
-}  // namespace
-
-bool OrdemPermite(LabelArray& column, TipoDeColuna kind, int row) {
-    int before = 0;
-    switch (kind) {
-        case TipoDeColuna::Descida:
-            before = LinhaAnteriorDescendo(row);
-            break;
-        case TipoDeColuna::Subida:
-            before = LinhaAnteriorSubindo(row);
-            break;
-        case TipoDeColuna::Desordem:
-        case TipoDeColuna::PrimeiraMao:
-            return true;
-    }
-    return before == 0 || !CasaVazia(column[before]);
 }
 
 Colunas ColunasDe(frmQUOPA& f) {

@@ -1,5 +1,5 @@
-// The score sheet's model: its columns, rows and fill-order rules, read from and written to the
-// captions of the sheet cells.
+// The score sheet's model: its columns and rows, read from and written to the captions of the
+// sheet cells. The rules of the rows and columns are in sheet_rules.h.
 #pragma once
 
 #include <string>
@@ -27,8 +27,25 @@ constexpr int kQuopa = 16;
 constexpr int kTotalInferior = 17;  // "T"
 constexpr int kTotalColuna = 18;    // "T+T"
 
+// The scoring rows in the order the sheet fills from the top, and the computed rows (the sums,
+// the bonus and the totals that the game writes itself).
+inline constexpr int kLinhasDePontos[] = {
+    1, 2, 3, 4, 5, 6, kQuadra, kFull, kSeguidaMinima, kSeguidaMaxima, kMinimo, kMaximo, kQuopa};
+inline constexpr int kLinhasCalculadas[] = {kSomaSuperior, kBonus, kTotalSuperior, kTotalInferior,
+                                            kTotalColuna};
+
 // A scoring row: 1-6 and 10-16.
 bool LinhaDePontos(int row);
+// A computed row: 7-9, 17 and 18.
+bool LinhaCalculada(int row);
+
+// A player's game ends with his 52nd filled box: 13 scoring rows in each of his four columns.
+// His count of filled boxes is the caption of lblTotJogador1 / lblTotJogador2, so it is compared
+// as text.
+inline constexpr const char* kCasasDaFolha = "52";
+
+// The undo key while there is no marking to take back: the caption cmdVolta has at design.
+inline constexpr const char* kNadaADesfazer = "cmdvolta";
 
 // A box is filled when its caption is not "".
 inline bool CasaVazia(const rt::Label& cell) {
@@ -37,10 +54,6 @@ inline bool CasaVazia(const rt::Label& cell) {
 
 // The numeric value of a cell: Val of its caption ("" and "/" read 0, "+30" reads 30).
 double ValorDaCasa(const rt::Label& cell);
-
-// Whether the column's order rule opens the empty box `row` (Descida and Subida allow exactly
-// one box at a time; Desordem and PrimeiraMao any). Only meaningful for scoring rows.
-bool OrdemPermite(LabelArray& column, TipoDeColuna kind, int row);
 
 // One of the eight columns of the two players.
 struct ColunaDaFolha {
@@ -51,8 +64,10 @@ struct ColunaDaFolha {
 };
 
 // The eight columns of a window, in the order B, C, D, S of player 1, then of player 2.
+enum class Coluna { B, C, D, S, BB, CB, DB, SB };
 struct Colunas {
     ColunaDaFolha all[8];
+    const ColunaDaFolha& operator[](Coluna c) const { return all[static_cast<int>(c)]; }
 };
 Colunas ColunasDe(frmQUOPA& form);
 // The four columns of one player, in the order B, C, D, S.

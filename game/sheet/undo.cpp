@@ -14,8 +14,6 @@ namespace quopa {
 
 namespace {
 
-constexpr const char* kNadaADesfazer = "cmdvolta";
-
 // The column and row that a key names: one of the 104 keys of 8 column tags and 13 scoring
 // rows, compared exactly, letter case included. Returns false for any other text.
 bool LocalizaChave(frmQUOPA& f, const std::string& chave, ColunaDaFolha& coluna, int& linha) {
@@ -63,7 +61,7 @@ void ReavaliaSoColunaS(frmQUOPA& f, int player) {
 
 // Steps 4 and 5 of a back button: one box fewer, never from "52" and never below "0".
 void DescontaCasa(rt::Label& total) {
-    if (total.caption() != "52") total.setCaption(rt::CStr(rt::Val(total.caption()) - 1));
+    if (total.caption() != kCasasDaFolha) total.setCaption(rt::CStr(rt::Val(total.caption()) - 1));
     if (rt::Val(total.caption()) < 0) total.setCaption("0");
 }
 

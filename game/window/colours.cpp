@@ -122,9 +122,9 @@ void frmQUOPA::PoeCores() {
     // Every cell takes its row's plain colour; the marks in the mouse pointers stay as they are,
     // and the play aids paint them again at their next marking.
     const Colunas colunas = ColunasDe(*this);
-    for (int linha : {1, 2, 3, 4, 5, 6, 10, 11, 12, 13, 14, 15, 16})
+    for (int linha : kLinhasDePontos)
         pintaLinha(*this, colunas, linha, lblVolte11, lblVolta.foreColor());
-    for (int linha : {7, 8, 9, 17, 18})
+    for (int linha : kLinhasCalculadas)
         pintaLinha(*this, colunas, linha, lblVolte12, lblQuemJoga.foreColor());
     lblLegen2.setForeColor(lblVolta.foreColor());
     lblLegen2B.setForeColor(lblVolta.foreColor());

@@ -1,6 +1,8 @@
 // The main window as it stands before Form_Load: every control's design values.
 #include <array>
+#include <initializer_list>
 
+#include "game/sheet/sheet_model.h"
 #include "game/window/frm_quopa.h"
 #include "resources/resources.h"
 
@@ -62,17 +64,13 @@ constexpr std::array<Legend, 18> kLegends = {{
     {"T+T", 5250, 195},
 }};
 
-bool computedRow(int row) {
-    return row == 7 || row == 8 || row == 9 || row == 17 || row == 18;
-}
-
 // A sheet cell: centred text on white (scoring rows) or light grey (computed rows).
 void designCell(rt::Label& cell, int left, int width, int row) {
     cell.move(left, kRowTops[row - 1], width, kRowHeights[row - 1]);
     cell.setAlignment(Alignment::Center);
     cell.setFont(font(9.75, true));
-    cell.setBackColor(computedRow(row) ? pal::kLightGrey : pal::kWhite);
-    cell.setForeColor(computedRow(row) ? pal::kDarkBlue : pal::kBlack);
+    cell.setBackColor(LinhaCalculada(row) ? pal::kLightGrey : pal::kWhite);
+    cell.setForeColor(LinhaCalculada(row) ? pal::kDarkBlue : pal::kBlack);
     cell.setTabStop(false);
 }
 
@@ -83,7 +81,7 @@ void designLegend(rt::Label& legend, int row) {
     legend.move(15, l.top, 450, l.height);
     legend.setCaption(l.caption);
     legend.setAlignment(Alignment::Center);
-    transparent(legend, computedRow(row) ? pal::kGrey : pal::kDarkBlue, font(7.5, true));
+    transparent(legend, LinhaCalculada(row) ? pal::kGrey : pal::kDarkBlue, font(7.5, true));
 }
 
 void designPanel(rt::PictureBox& panel, rt::Color back) {
@@ -170,9 +168,10 @@ void frmQUOPA::designSheets() {
     PicUserB.setVisible(false);
 
     // Column B has all its rows from the design; its computed rows sit 5 twips to the right.
-    for (int row = 2; row <= 18; ++row) designCell(lblB.create(row), 10, 450, row);
-    for (int row : {7, 8, 9, 17, 18}) lblB[row].setLeft(15);
-    for (int row = 1; row <= 18; ++row) designLegend(lblLegen.create(row), row);
+    for (int row = 2; row <= kUltimaLinha; ++row) designCell(lblB.create(row), 10, 450, row);
+    for (int row : kLinhasCalculadas) lblB[row].setLeft(15);
+    for (int row = kPrimeiraLinha; row <= kUltimaLinha; ++row)
+        designLegend(lblLegen.create(row), row);
     designLegend(lblLegenB.create(1), 1);
     lblLegenB[1].setCaption("415");
     lblLegenB[1].setTop(340);
@@ -281,7 +280,7 @@ void frmQUOPA::designHolders() {
                             Holder{lblTMP, "1"},
                             Holder{lblNegrito, ""}})
         h.label.setCaption(h.caption);
-    cmdVolta.setCaption("cmdvolta");
+    cmdVolta.setCaption(kNadaADesfazer);
     for (int i = 1; i <= 6; ++i) lblDados.create(i).setCaption(std::to_string(12 + i));
     for (int i = 1; i <= 6; ++i) imgDado1.create(i);
     for (int i = 1; i <= 3; ++i) imgTMPx.create(i);
@@ -300,75 +299,95 @@ void frmQUOPA::designHolders() {
     lblTermOquePor.setBackColor(pal::kDarkRed);
 }
 
-void frmQUOPA::designMenus() {
-    struct Item {
-        rt::Menu& menu;
-        const char* caption;
-        const char* shortcut;
-        int help;
-        bool enabled;
-    };
-    const std::string help = "&Ajuda" + std::string(34, ' ') + "F1";
-    Item items[] = {
-        {nnuJogo, "&Jogo", "", 10, true},
-        {mnuNovo, "&Novo", "F2", 0, false},
-        {asepa, "-", "", 0, true},
-        {mnuSair, "Sai&r", "Ctrl+X", 0, true},
-        {mnuPrefere, "&Preferências", "", 10, true},
-        {mnuAnimacao, "&Animação", "", 0, true},
-        {mnuTodosSons, "&Sons", "", 0, true},
-        {mnuNenhumSom, "&Nenhum som", "", 0, true},
-        {MnuAplaudirQuopa, "&Quopa", "", 0, true},
-        {MnuReclamacao, "&Reclamação", "", 0, false},
-        {mnuFama, "R&ecorde", "", 0, true},
-        {psepa1, "-", "", 0, true},
-        {mnutentar, "&Tentativas", "", 0, true},
-        {MnuJogadas[0], "&3 jogadas", "", 0, true},
-        {MnuJogadas[1], "&5 jogadas", "", 0, true},
-        {psepa2, "-", "", 0, true},
-        {MnuJogado, "&Jogadores", "", 0, true},
-        {MnuJoga[0], "&1 jogador", "", 0, true},
-        {MnuJoga[1], "&2 jogadores", "", 0, true},
-        {mnuNome1, "N&ome jogador 1", "", 0, true},
-        {mnuNome2, "&Nome jogador 2", "", 0, true},
-        {psepa3, "-", "", 0, true},
-        {mnuDicas, "&Dicas", "", 100, true},
-        {mnuPossibilidade, "&Indicar possibilidades", "", 650, true},
-        {mnuExibeLegendas, "&Exibir legendas", "F5", 100, true},
-        {MnuExibePontos, "E&xibir pontos", "F6", 100, true},
-        {septa, "-", "", 0, true},
-        {mnuTotal, "Exibir &Total", "F7", 0, true},
-        {maisumsep, "-", "", 0, true},
-        {MostC, "Exibir teclas de &atalho", "", 860, false},
-        {mnuPapel, "&Configurações", "", 10, true},
-        {mnuCriaAtalhos, "&Atalhos", "", 500, true},
-        {mpsepa, "-", "", 0, true},
-        {MnuCores, "&Cores", "", 300, true},
-        {mnuDados, "&Dados", "", 400, true},
-        {mpsepa2, "-", "", 0, true},
-        {mnuHabilitaTeclado, "&Habilitar teclado", "F9", 850, true},
-        {mnuidioma, "&Language", "", 200, true},
-        {mnuLingua[0], "&Português", "", 200, true},
-        {mnuLingua[1], "&English", "", 200, true},
-        {mnuInfo, "&Informações", "", 10, true},
-        {mnuPlacar, "&Recordes", "", 200, true},
-        {ajsepa1, "-", "", 0, true},
-        {mnuAjuda, help.c_str(), "", 0, true},
-        {mnuDemonstra, "&Tutorial - como jogar Quopa", "", 0, true},
-        {ajsepa2, "-", "", 0, true},
-        {mnuMarketing, "&Marketing", "", 0, true},
-        {menu_Representantes, "&Representantes de Vendas", "", 0, true},
-        {mnuOstrelo, "&Ostrelo", "", 0, true},
-        {menu_ostreloZIP, "o&strelo.zip", "", 0, true},
-        {ajsepa4, "-", "", 0, true},
-        {MnuSobre, "&Sobre o Programa", "", 1000, true},
-    };
-    for (Item& i : items) {
+namespace {
+
+struct MenuItem {
+    rt::Menu& menu;
+    const char* caption;
+    const char* shortcut;
+    int help;
+    bool enabled;
+};
+
+void designItems(std::initializer_list<MenuItem> items) {
+    for (const MenuItem& i : items) {
         i.menu.setCaption(i.caption);
         i.menu.setShortcut(i.shortcut);
         i.menu.setHelpContextID(i.help);
         i.menu.setEnabled(i.enabled);
     }
+}
+
+// The Jogo and Preferências menus.
+void designGameMenus(frmQUOPA& f) {
+    designItems({
+        {f.nnuJogo, "&Jogo", "", 10, true},
+        {f.mnuNovo, "&Novo", "F2", 0, false},
+        {f.asepa, "-", "", 0, true},
+        {f.mnuSair, "Sai&r", "Ctrl+X", 0, true},
+        {f.mnuPrefere, "&Preferências", "", 10, true},
+        {f.mnuAnimacao, "&Animação", "", 0, true},
+        {f.mnuTodosSons, "&Sons", "", 0, true},
+        {f.mnuNenhumSom, "&Nenhum som", "", 0, true},
+        {f.MnuAplaudirQuopa, "&Quopa", "", 0, true},
+        {f.MnuReclamacao, "&Reclamação", "", 0, false},
+        {f.mnuFama, "R&ecorde", "", 0, true},
+        {f.psepa1, "-", "", 0, true},
+        {f.mnutentar, "&Tentativas", "", 0, true},
+        {f.MnuJogadas[0], "&3 jogadas", "", 0, true},
+        {f.MnuJogadas[1], "&5 jogadas", "", 0, true},
+        {f.psepa2, "-", "", 0, true},
+        {f.MnuJogado, "&Jogadores", "", 0, true},
+        {f.MnuJoga[0], "&1 jogador", "", 0, true},
+        {f.MnuJoga[1], "&2 jogadores", "", 0, true},
+        {f.mnuNome1, "N&ome jogador 1", "", 0, true},
+        {f.mnuNome2, "&Nome jogador 2", "", 0, true},
+        {f.psepa3, "-", "", 0, true},
+        {f.mnuDicas, "&Dicas", "", 100, true},
+        {f.mnuPossibilidade, "&Indicar possibilidades", "", 650, true},
+        {f.mnuExibeLegendas, "&Exibir legendas", "F5", 100, true},
+        {f.MnuExibePontos, "E&xibir pontos", "F6", 100, true},
+        {f.septa, "-", "", 0, true},
+        {f.mnuTotal, "Exibir &Total", "F7", 0, true},
+        {f.maisumsep, "-", "", 0, true},
+        {f.MostC, "Exibir teclas de &atalho", "", 860, false},
+    });
+}
+
+// The Configurações, Language and Informações menus.
+void designOtherMenus(frmQUOPA& f) {
+    const std::string help = "&Ajuda" + std::string(34, ' ') + "F1";
+    designItems({
+        {f.mnuPapel, "&Configurações", "", 10, true},
+        {f.mnuCriaAtalhos, "&Atalhos", "", 500, true},
+        {f.mpsepa, "-", "", 0, true},
+        {f.MnuCores, "&Cores", "", 300, true},
+        {f.mnuDados, "&Dados", "", 400, true},
+        {f.mpsepa2, "-", "", 0, true},
+        {f.mnuHabilitaTeclado, "&Habilitar teclado", "F9", 850, true},
+        {f.mnuidioma, "&Language", "", 200, true},
+        {f.mnuLingua[0], "&Português", "", 200, true},
+        {f.mnuLingua[1], "&English", "", 200, true},
+        {f.mnuInfo, "&Informações", "", 10, true},
+        {f.mnuPlacar, "&Recordes", "", 200, true},
+        {f.ajsepa1, "-", "", 0, true},
+        {f.mnuAjuda, help.c_str(), "", 0, true},
+        {f.mnuDemonstra, "&Tutorial - como jogar Quopa", "", 0, true},
+        {f.ajsepa2, "-", "", 0, true},
+        {f.mnuMarketing, "&Marketing", "", 0, true},
+        {f.menu_Representantes, "&Representantes de Vendas", "", 0, true},
+        {f.mnuOstrelo, "&Ostrelo", "", 0, true},
+        {f.menu_ostreloZIP, "o&strelo.zip", "", 0, true},
+        {f.ajsepa4, "-", "", 0, true},
+        {f.MnuSobre, "&Sobre o Programa", "", 1000, true},
+    });
+}
+
+}  // namespace
+
+void frmQUOPA::designMenus() {
+    designGameMenus(*this);
+    designOtherMenus(*this);
 }
 
 }  // namespace quopa

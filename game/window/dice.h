@@ -33,6 +33,13 @@ inline std::array<Dado, kDados> DadosDe(frmQUOPA& f) {
              {f.imgSort5, f.Label5}}};
 }
 
+// The five face captions as digits, one per die ("33335"; "0" for a die still to be rolled).
+inline std::string FacesComoDigitos(frmQUOPA& f) {
+    std::string faces;
+    for (const Dado& d : DadosDe(f)) faces += d.face.caption();
+    return faces;
+}
+
 // Every die is off the table (any Top above the down position counts as lifted).
 inline bool TodosOsDadosSelecionados(frmQUOPA& f) {
     for (const Dado& d : DadosDe(f))

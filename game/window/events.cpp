@@ -36,6 +36,38 @@ void wireMenu(frmQUOPA* form, rt::Menu& item, void (frmQUOPA::*handler)()) {
     item.onClick = [form, handler] { (form->*handler)(); };
 }
 
+// The menu items, each to its click handler.
+void wireMenus(frmQUOPA* f) {
+    using F = frmQUOPA;
+    wireMenu(f, f->mnuNovo, &F::mnuNovo_Click);
+    wireMenu(f, f->mnuSair, &F::mnuSair_Click);
+    wireMenu(f, f->mnuAnimacao, &F::mnuAnimacao_Click);
+    wireMenu(f, f->mnuNenhumSom, &F::mnuNenhumSom_Click);
+    wireMenu(f, f->MnuAplaudirQuopa, &F::MnuAplaudirQuopa_Click);
+    wireMenu(f, f->MnuReclamacao, &F::MnuReclamacao_Click);
+    wireMenu(f, f->mnuFama, &F::mnuFama_Click);
+    f->MnuJogadas.onClick = [f](int i) { f->MnuJogadas_Click(i); };
+    f->MnuJoga.onClick = [f](int i) { f->MnuJoga_Click(i); };
+    wireMenu(f, f->mnuNome1, &F::mnuNome1_Click);
+    wireMenu(f, f->mnuNome2, &F::mnuNome2_Click);
+    wireMenu(f, f->mnuPossibilidade, &F::mnuPossibilidade_Click);
+    wireMenu(f, f->mnuExibeLegendas, &F::mnuExibeLegendas_Click);
+    wireMenu(f, f->MnuExibePontos, &F::MnuExibePontos_Click);
+    wireMenu(f, f->mnuTotal, &F::mnuTotal_Click);
+    wireMenu(f, f->MostC, &F::MostC_Click);
+    wireMenu(f, f->mnuHabilitaTeclado, &F::mnuHabilitaTeclado_Click);
+    f->mnuLingua.onClick = [f](int i) { f->mnuLingua_Click(i); };
+    wireMenu(f, f->mnuPlacar, &F::mnuPlacar_Click);
+    wireMenu(f, f->mnuAjuda, &F::mnuAjuda_Click);
+    wireMenu(f, f->mnuDemonstra, &F::mnuDemonstra_Click);
+    wireMenu(f, f->mnuMarketing, &F::mnuMarketing_Click);
+    wireMenu(f, f->menu_Representantes, &F::menu_Representantes_Click);
+    wireMenu(f, f->mnuOstrelo, &F::mnuOstrelo_Click);
+    wireMenu(f, f->menu_ostreloZIP, &F::menu_ostreloZIP_Click);
+    wireMenu(f, f->MnuSobre, &F::MnuSobre_Click);
+    wireMenu(f, f->mnuCriaAtalhos, &F::mnuCriaAtalhos_Click);
+}
+
 }  // namespace
 
 void frmQUOPA::wireEvents() {
@@ -82,34 +114,7 @@ void frmQUOPA::wireEvents() {
     lblTotJogador2.onChange = [this] { lblTotJogador2_Change(); };
 
     Timer1.onTimer = [this] { Timer1_Timer(); };
-
-    wireMenu(this, mnuNovo, &F::mnuNovo_Click);
-    wireMenu(this, mnuSair, &F::mnuSair_Click);
-    wireMenu(this, mnuAnimacao, &F::mnuAnimacao_Click);
-    wireMenu(this, mnuNenhumSom, &F::mnuNenhumSom_Click);
-    wireMenu(this, MnuAplaudirQuopa, &F::MnuAplaudirQuopa_Click);
-    wireMenu(this, MnuReclamacao, &F::MnuReclamacao_Click);
-    wireMenu(this, mnuFama, &F::mnuFama_Click);
-    MnuJogadas.onClick = [this](int i) { MnuJogadas_Click(i); };
-    MnuJoga.onClick = [this](int i) { MnuJoga_Click(i); };
-    wireMenu(this, mnuNome1, &F::mnuNome1_Click);
-    wireMenu(this, mnuNome2, &F::mnuNome2_Click);
-    wireMenu(this, mnuPossibilidade, &F::mnuPossibilidade_Click);
-    wireMenu(this, mnuExibeLegendas, &F::mnuExibeLegendas_Click);
-    wireMenu(this, MnuExibePontos, &F::MnuExibePontos_Click);
-    wireMenu(this, mnuTotal, &F::mnuTotal_Click);
-    wireMenu(this, MostC, &F::MostC_Click);
-    wireMenu(this, mnuHabilitaTeclado, &F::mnuHabilitaTeclado_Click);
-    mnuLingua.onClick = [this](int i) { mnuLingua_Click(i); };
-    wireMenu(this, mnuPlacar, &F::mnuPlacar_Click);
-    wireMenu(this, mnuAjuda, &F::mnuAjuda_Click);
-    wireMenu(this, mnuDemonstra, &F::mnuDemonstra_Click);
-    wireMenu(this, mnuMarketing, &F::mnuMarketing_Click);
-    wireMenu(this, menu_Representantes, &F::menu_Representantes_Click);
-    wireMenu(this, mnuOstrelo, &F::mnuOstrelo_Click);
-    wireMenu(this, menu_ostreloZIP, &F::menu_ostreloZIP_Click);
-    wireMenu(this, MnuSobre, &F::MnuSobre_Click);
-    wireMenu(this, mnuCriaAtalhos, &F::mnuCriaAtalhos_Click);
+    wireMenus(this);
 }
 
 }  // namespace quopa

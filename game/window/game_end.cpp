@@ -4,6 +4,7 @@
 // lblTotJogador1 / lblTotJogador2 sees "52", writes his running totals and grand total and hands
 // the total to the records table, which may show itself modally before the write returns.
 #include "app/module1.h"
+#include "app/two_language_message.h"
 #include "dialogs/frm_recor.h"
 #include "game/sheet/sheet_model.h"
 #include "game/window/frm_quopa.h"
@@ -12,8 +13,6 @@
 namespace quopa {
 
 namespace {
-
-constexpr const char* kSheetFull = "52";
 
 // A one-player game (and player 2's last marking, which always ends the game) leaves nothing
 // on the dice table: the held sum, the dice pictures and the combination labels go.
@@ -31,11 +30,11 @@ void ClearDiceTable(frmQUOPA& f) {
 void frmQUOPA::lblTotJogador1_Change() {
     const std::string count = lblTotJogador1.caption();
     // The number of players and the rolls per turn may change only between games.
-    const bool betweenGames = count == kSheetFull || count == "0";
+    const bool betweenGames = count == kCasasDaFolha || count == "0";
     MnuJogado.setEnabled(betweenGames);
     mnutentar.setEnabled(betweenGames);
     mnuNovo.setEnabled(count != "0");
-    if (count != kSheetFull) return;
+    if (count != kCasasDaFolha) return;
 
     cmdPlay.setVisible(false);
     LTc1.setVisible(false);
@@ -58,7 +57,7 @@ void frmQUOPA::lblTotJogador1_Change() {
 
 void frmQUOPA::lblTotJogador2_Change() {
     // Player 2 moves second, so his 52nd marking ends the game; the menus follow player 1 only.
-    if (lblTotJogador2.caption() != kSheetFull) return;
+    if (lblTotJogador2.caption() != kCasasDaFolha) return;
     cmdPlay2.setVisible(false);
     LTc2.setVisible(false);
     ClearDiceTable(*this);
@@ -71,10 +70,9 @@ void frmQUOPA::mnuNovo_Click() {
     const std::string count = lblTotJogador1.caption();
     if (count == "0") return;
     // A finished game is reset without a question, also while player 2 plays his last turn.
-    if (count != kSheetFull) {
-        const bool pt = IdiomaPortugues();
-        int answer = rt::MsgBox(pt ? "Iniciar novo jogo?" : "Start new game?",
-                                rt::kYesNo | rt::kQuestion, pt ? "Novo jogo" : "New game");
+    if (count != kCasasDaFolha) {
+        int answer = MsgBoxNoIdioma({"Iniciar novo jogo?", "Start new game?"},
+                                    rt::kYesNo | rt::kQuestion, {"Novo jogo", "New game"});
         if (answer != rt::kAnswerYes) return;
     }
     NaoJogou1 = 1;
@@ -119,7 +117,7 @@ void frmQUOPA::LimpaTabuleiro() {
     lblJogadas.setCaption("0");
     lblSomaSelecionados.setCaption("");
     lblPontos.setCaption("");
-    cmdVolta.setCaption("cmdvolta");
+    cmdVolta.setCaption(kNadaADesfazer);
     for (rt::Label* face : {&Label1, &Label2, &Label3, &Label4, &Label5}) face->setCaption("0");
 
     // Placeholders that read as 0: nothing reads them while the undo key is "cmdvolta".

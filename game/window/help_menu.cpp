@@ -5,6 +5,7 @@
 #include "app/created_folders.h"
 #include "app/frm_chama_ajuda.h"
 #include "app/module1.h"
+#include "app/two_language_message.h"
 #include "game/window/frm_quopa.h"
 #include "runtime/app.h"
 #include "runtime/errors.h"
@@ -38,32 +39,20 @@ void restauraAjuda(frmQUOPA& f) {
     });
 }
 
-// The copy's failure messages: Portuguese, English.
-struct Texto {
-    std::string pt;
-    std::string en;
-};
-const Texto kArquivoNaoEncontrado{
+// The copy's failure messages.
+constexpr Bilingue kArquivoNaoEncontrado{
     "O arquivo ostrelo.zip (92ks) não foi encontrado na pasta do programa.\r\n\r\n"
     "Faça download do arquivo em nossos sites, e coloque-o na pasta do programa, ou reinstale o "
     "programa.",
     "The ostrelo.zip file(92ks) was not found in the program folder.\r\n\r\n"
     "Download it in our sites, and put it in the folder of the program, or install the program "
     "again."};
-const Texto kSemAreaDeTrabalho{
+constexpr Bilingue kSemAreaDeTrabalho{
     "A pasta da Área de Trabalho não foi encontrada e não pôde ser criada.\r\n\r\n"
     "O arquivo ostrelo.zip não foi copiado.",
     "The Desktop folder was not found and could not be made.\r\n\r\n"
     "The ostrelo.zip file was not copied."};
-const Texto kCopiaFalhou{
-    "O arquivo ostrelo.zip não pôde ser copiado para a Área de Trabalho. Verifique se há espaço "
-    "livre e se você pode gravar em:\r\n\r\n",
-    "The ostrelo.zip file could not be copied to the Desktop. Check that there is free space and "
-    "that you may write to:\r\n\r\n"};
-
-void AvisaFalhaDaCopia(const std::string& prompt, const std::string& titulo) {
-    rt::MsgBox(prompt, rt::kCritical | rt::kSystemModal, titulo);
-}
+constexpr Bilingue kNaoCopiado{"Arquivo não copiado", "File not copied"};
 
 }  // namespace
 
@@ -87,18 +76,17 @@ void frmQUOPA::mnuOstrelo_Click() {
 }
 
 void frmQUOPA::menu_ostreloZIP_Click() {
-    const bool pt = IdiomaPortugues();
     const std::string origem = CaminhoApp + "ostrelo.zip";
+    const int critico = rt::kCritical | rt::kSystemModal;
     // The archive is looked for first: with nothing to copy, no Desktop folder is made.
     if (!ArquivoExiste(origem)) {
-        AvisaFalhaDaCopia(pt ? kArquivoNaoEncontrado.pt : kArquivoNaoEncontrado.en,
-                          pt ? "Arquivo não encontrado" : "File not found");
+        MsgBoxNoIdioma(kArquivoNaoEncontrado, critico,
+                       {"Arquivo não encontrado", "File not found"});
         return;
     }
     const std::string desktop = PegaPastaEspecialCriada(rt::kDesktopFolder);
     if (desktop.empty()) {
-        AvisaFalhaDaCopia(pt ? kSemAreaDeTrabalho.pt : kSemAreaDeTrabalho.en,
-                          pt ? "Arquivo não copiado" : "File not copied");
+        MsgBoxNoIdioma(kSemAreaDeTrabalho, critico, kNaoCopiado);
         return;
     }
     const std::string destino = desktop + "\\" + "ostrelo.zip";
@@ -106,20 +94,24 @@ void frmQUOPA::menu_ostreloZIP_Click() {
         rt::SetAttrNormal(origem);
         rt::FileCopy(origem, destino);
     } catch (const rt::RuntimeError&) {
-        AvisaFalhaDaCopia((pt ? kCopiaFalhou.pt : kCopiaFalhou.en) + rt::nativePath(destino),
-                          pt ? "Arquivo não copiado" : "File not copied");
+        // The folder is named, so that the player can see where the copy could not go.
+        const std::string pasta = rt::nativePath(destino);
+        const std::string pt =
+            "O arquivo ostrelo.zip não pôde ser copiado para a Área de Trabalho. Verifique se há "
+            "espaço livre e se você pode gravar em:\r\n\r\n" +
+            pasta;
+        const std::string en =
+            "The ostrelo.zip file could not be copied to the Desktop. Check that there is free "
+            "space and that you may write to:\r\n\r\n" +
+            pasta;
+        MsgBoxNoIdioma({pt.c_str(), en.c_str()}, critico, kNaoCopiado);
         return;
     }
-    if (pt)
-        rt::MsgBox(
-            "O arquivo ostrelo.zip (92ks) foi copiado para a Área de Trabalho, para que você possa "
-            "anexá-lo aos seus e-mails.",
-            rt::kSystemModal, "Arquivo copiado");
-    else
-        rt::MsgBox(
-            "The ostrelo.zip file(92ks) was copied to the Desktop, that you can attach it in your "
-            "e-mails.",
-            rt::kSystemModal, "The file is in the Desktop");
+    MsgBoxNoIdioma({"O arquivo ostrelo.zip (92ks) foi copiado para a Área de Trabalho, para que "
+                    "você possa anexá-lo aos seus e-mails.",
+                    "The ostrelo.zip file(92ks) was copied to the Desktop, that you can attach it "
+                    "in your e-mails."},
+                   rt::kSystemModal, {"Arquivo copiado", "The file is in the Desktop"});
 }
 
 }  // namespace quopa

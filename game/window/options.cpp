@@ -1,7 +1,5 @@
 // The game's options: the ticks of the option menu items, read from the settings store once while
 // the main window loads and written back once while it unloads.
-#include <cassert>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -17,36 +15,39 @@ namespace {
 
 constexpr const char* kSecaoOpcoes = "MainForm";
 
+// Where a ticked option is saved among the other options: the menu's options before the rolls,
+// players and language, the keyboard's after them.
+enum class Gravada { AntesDasJogadas, DepoisDoIdioma };
+
 // An option kept as the tick of a menu item, stored as a truth value.
 struct OpcaoMarcada {
     const char* chave;
     rt::Menu frmQUOPA::*item;
     bool padrao;  // when the key is absent
+    Gravada gravada;
 };
 
-// In the order they are saved: the first nine come before the rolls, players and language, the
-// last two after them.
+// In the order they are saved within their group.
 constexpr OpcaoMarcada kOpcoesMarcadas[] = {
-    {"Animation", &frmQUOPA::mnuAnimacao, true},
-    {"NoSounds", &frmQUOPA::mnuNenhumSom, false},
-    {"Quopa", &frmQUOPA::MnuAplaudirQuopa, true},
-    {"Complaint", &frmQUOPA::MnuReclamacao, true},
-    {"HighScore", &frmQUOPA::mnuFama, true},
-    {"Possibilities", &frmQUOPA::mnuPossibilidade, true},
-    {"Labels", &frmQUOPA::mnuExibeLegendas, true},
-    {"Points", &frmQUOPA::MnuExibePontos, true},
-    {"Total", &frmQUOPA::mnuTotal, false},
-    {"Keyboard", &frmQUOPA::mnuHabilitaTeclado, false},
-    {"Shortcutkeys", &frmQUOPA::MostC, false},
+    {"Animation", &frmQUOPA::mnuAnimacao, true, Gravada::AntesDasJogadas},
+    {"NoSounds", &frmQUOPA::mnuNenhumSom, false, Gravada::AntesDasJogadas},
+    {"Quopa", &frmQUOPA::MnuAplaudirQuopa, true, Gravada::AntesDasJogadas},
+    {"Complaint", &frmQUOPA::MnuReclamacao, true, Gravada::AntesDasJogadas},
+    {"HighScore", &frmQUOPA::mnuFama, true, Gravada::AntesDasJogadas},
+    {"Possibilities", &frmQUOPA::mnuPossibilidade, true, Gravada::AntesDasJogadas},
+    {"Labels", &frmQUOPA::mnuExibeLegendas, true, Gravada::AntesDasJogadas},
+    {"Points", &frmQUOPA::MnuExibePontos, true, Gravada::AntesDasJogadas},
+    {"Total", &frmQUOPA::mnuTotal, false, Gravada::AntesDasJogadas},
+    {"Keyboard", &frmQUOPA::mnuHabilitaTeclado, false, Gravada::DepoisDoIdioma},
+    {"Shortcutkeys", &frmQUOPA::MostC, false, Gravada::DepoisDoIdioma},
 };
-constexpr std::span<const OpcaoMarcada> kOpcoesDoMenu{kOpcoesMarcadas, 9};
-constexpr std::span<const OpcaoMarcada> kOpcoesDoTeclado{kOpcoesMarcadas + 9, 2};
 
-const OpcaoMarcada& opcaoPorChave(std::string_view chave) {
-    for (const OpcaoMarcada& opcao : kOpcoesMarcadas)
-        if (chave == opcao.chave) return opcao;
-    assert(false && "unknown option key");
-    return kOpcoesMarcadas[0];
+// The option of a key. Evaluated while compiling: a key that is not in the table stops the
+// build, in every build type, instead of reading some other option.
+consteval const OpcaoMarcada& opcao(std::string_view chave) {
+    for (const OpcaoMarcada& o : kOpcoesMarcadas)
+        if (chave == o.chave) return o;
+    throw "unknown option key";
 }
 
 std::string pegaOpcao(const char* chave, const std::string& padrao) {
@@ -59,14 +60,14 @@ void salvaOpcao(const char* chave, const std::string& valor) {
 
 // Reads the stored truth value of one ticked option into its item. A text that is no truth value
 // leaves the item as it is (unticked, as at design), so a damaged store never stops the start.
-void pegaMarca(frmQUOPA& f, const char* chave) {
-    const OpcaoMarcada& opcao = opcaoPorChave(chave);
+void pegaMarca(frmQUOPA& f, const OpcaoMarcada& opcao) {
     if (auto marcada = rt::parseBool(pegaOpcao(opcao.chave, rt::boolText(opcao.padrao))))
         (f.*opcao.item).setChecked(*marcada);
 }
 
-void salvaMarca(frmQUOPA& f, const OpcaoMarcada& opcao) {
-    salvaOpcao(opcao.chave, rt::boolText((f.*opcao.item).checked()));
+void salvaMarcas(frmQUOPA& f, Gravada grupo) {
+    for (const OpcaoMarcada& o : kOpcoesMarcadas)
+        if (o.gravada == grupo) salvaOpcao(o.chave, rt::boolText((f.*o.item).checked()));
 }
 
 // Only the first character of these stored texts counts ("5x" reads as "5").
@@ -74,76 +75,89 @@ std::string primeiroCaractere(const char* chave, const char* padrao) {
     return rt::Left(pegaOpcao(chave, padrao), 1);
 }
 
-}  // namespace
+// Every step of reading the options stands on its own: a step that fails is skipped and the
+// next one runs, so one unreadable value costs only its own option.
+template <class Instrucao>
+void passo(Instrucao&& instrucao) {
+    rt::ignoreErrors(instrucao);
+}
 
-void frmQUOPA::PegaOpcoes() {
-    // Every step stands on its own: a step that fails is skipped and the next one runs, so one
-    // unreadable value costs only its own option.
-    auto passo = [](auto&& instrucao) { rt::ignoreErrors(instrucao); };
-
+// Steps 1 to 5: the window state, the sounds and the play aids.
+void pegaJanelaESons(frmQUOPA& f) {
     // 1. The window state: anything but "0" opens the window maximised.
     passo([&] {
-        setWindowState(primeiroCaractere("WindowState", "2") == "0" ? rt::WindowState::Normal
-                                                                    : rt::WindowState::Maximized);
+        f.setWindowState(primeiroCaractere("WindowState", "2") == "0" ? rt::WindowState::Normal
+                                                                      : rt::WindowState::Maximized);
     });
 
     // 2. The sound options.
-    for (const char* chave : {"Animation", "Quopa", "Complaint", "HighScore"})
-        passo([&] { pegaMarca(*this, chave); });
+    for (const OpcaoMarcada* o :
+         {&opcao("Animation"), &opcao("Quopa"), &opcao("Complaint"), &opcao("HighScore")})
+        passo([&] { pegaMarca(f, *o); });
 
     // 3. No sounds silences the three sounds that belong to a choice of the player.
-    passo([&] { pegaMarca(*this, "NoSounds"); });
-    if (mnuNenhumSom.checked()) {
-        MnuAplaudirQuopa.setEnabled(false);
-        MnuAplaudirQuopa.setChecked(false);
-        MnuReclamacao.setChecked(false);
-        MnuReclamacao.setEnabled(false);
-        mnuFama.setChecked(false);
-        mnuFama.setEnabled(false);
+    passo([&] { pegaMarca(f, opcao("NoSounds")); });
+    if (f.mnuNenhumSom.checked()) {
+        f.MnuAplaudirQuopa.setEnabled(false);
+        f.MnuAplaudirQuopa.setChecked(false);
+        f.MnuReclamacao.setChecked(false);
+        f.MnuReclamacao.setEnabled(false);
+        f.mnuFama.setChecked(false);
+        f.mnuFama.setEnabled(false);
     }
 
     // 4.-5. The key hints and the complaint only make sense while the possibilities are shown.
-    passo([&] { pegaMarca(*this, "Shortcutkeys"); });
-    passo([&] { pegaMarca(*this, "Possibilities"); });
-    if (mnuPossibilidade.checked()) {
-        MostC.setEnabled(true);
-        if (!mnuNenhumSom.checked()) MnuReclamacao.setEnabled(true);
+    passo([&] { pegaMarca(f, opcao("Shortcutkeys")); });
+    passo([&] { pegaMarca(f, opcao("Possibilities")); });
+    if (f.mnuPossibilidade.checked()) {
+        f.MostC.setEnabled(true);
+        if (!f.mnuNenhumSom.checked()) f.MnuReclamacao.setEnabled(true);
     } else {
-        MnuReclamacao.setChecked(false);
-        MnuReclamacao.setEnabled(false);
-        MostC.setChecked(false);
-        MostC.setEnabled(false);
+        f.MnuReclamacao.setChecked(false);
+        f.MnuReclamacao.setEnabled(false);
+        f.MostC.setChecked(false);
+        f.MostC.setEnabled(false);
     }
+}
 
+// Steps 6 to 11: the rolls and players, what the window shows, and keyboard play.
+void pegaJogoEExibicao(frmQUOPA& f) {
     // 6. Rolls per turn, through the menu's own handler so the counters follow.
-    passo([&] { MnuJogadas_Click(primeiroCaractere("Chances", "3") == "5" ? 1 : 0); });
+    passo([&] { f.MnuJogadas_Click(primeiroCaractere("Chances", "3") == "5" ? 1 : 0); });
 
     // 7. The players' handler toggles from the state of item 0: ticking it first turns the click
     // on item 1 into "two players"; with it unticked the same click gives one player.
     passo([&] {
-        if (primeiroCaractere("Players", "1") == "2") MnuJoga[0].setChecked(true);
+        if (primeiroCaractere("Players", "1") == "2") f.MnuJoga[0].setChecked(true);
     });
-    passo([&] { MnuJoga_Click(1); });
+    passo([&] { f.MnuJoga_Click(1); });
 
     // 8.-10. What the window shows.
-    passo([&] { pegaMarca(*this, "Labels"); });
-    passo([&] { PicSbar1.setVisible(mnuExibeLegendas.checked()); });
-    passo([&] { pegaMarca(*this, "Points"); });
+    passo([&] { pegaMarca(f, opcao("Labels")); });
+    passo([&] { f.PicSbar1.setVisible(f.mnuExibeLegendas.checked()); });
+    passo([&] { pegaMarca(f, opcao("Points")); });
     passo([&] {
-        lblSomaSelecionados.setVisible(MnuExibePontos.checked());
-        lblPontos.setVisible(MnuExibePontos.checked());
+        f.lblSomaSelecionados.setVisible(f.MnuExibePontos.checked());
+        f.lblPontos.setVisible(f.MnuExibePontos.checked());
     });
-    passo([&] { pegaMarca(*this, "Total"); });
+    passo([&] { pegaMarca(f, opcao("Total")); });
     passo([&] {
-        lblTgeral1.setVisible(mnuTotal.checked());
-        lblTgeral2.setVisible(mnuTotal.checked());
+        f.lblTgeral1.setVisible(f.mnuTotal.checked());
+        f.lblTgeral2.setVisible(f.mnuTotal.checked());
     });
 
     // 11. Keyboard play.
-    passo([&] { pegaMarca(*this, "Keyboard"); });
+    passo([&] { pegaMarca(f, opcao("Keyboard")); });
     passo([&] {
-        if (mnuHabilitaTeclado.checked()) AjustaTabStop();
+        if (f.mnuHabilitaTeclado.checked()) f.AjustaTabStop();
     });
+}
+
+}  // namespace
+
+void frmQUOPA::PegaOpcoes() {
+    pegaJanelaESons(*this);
+    pegaJogoEExibicao(*this);
 }
 
 void frmQUOPA::SalvaOpcoes() {
@@ -151,11 +165,11 @@ void frmQUOPA::SalvaOpcoes() {
     if (windowState() == rt::WindowState::Minimized) setWindowState(rt::WindowState::Maximized);
     salvaOpcao("WindowState", std::to_string(static_cast<int>(windowState())));
 
-    for (const OpcaoMarcada& opcao : kOpcoesDoMenu) salvaMarca(*this, opcao);
+    salvaMarcas(*this, Gravada::AntesDasJogadas);
     salvaOpcao("Chances", MnuJogadas[0].checked() ? "3" : "5");
     salvaOpcao("Players", MnuJoga[0].checked() ? "1" : "2");
     salvaOpcao("Language", Idioma.str());
-    for (const OpcaoMarcada& opcao : kOpcoesDoTeclado) salvaMarca(*this, opcao);
+    salvaMarcas(*this, Gravada::DepoisDoIdioma);
 }
 
 }  // namespace quopa

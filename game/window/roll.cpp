@@ -4,6 +4,8 @@
 #include <string>
 
 #include "app/module1.h"
+#include "app/two_language_message.h"
+#include "game/sheet/sheet_model.h"
 #include "game/window/dice.h"
 #include "game/window/frm_quopa.h"
 #include "runtime/app.h"
@@ -24,28 +26,20 @@ struct BotaoDeJogar {
 };
 
 void MensagemJogadasEsgotadas() {
-    if (IdiomaPortugues())
-        rt::MsgBox(
-            "A última jogada ainda não foi marcada.\r\n\r\nVocê precisa marcar os pontos ou ZERO.",
-            rt::kOkOnly, " Aviso");
-    else
-        rt::MsgBox("The last points were not marked yet.\r\n\r\nYou must mark the points or ZERO.",
-                   rt::kOkOnly, " Warning");
+    MsgBoxNoIdioma(
+        {"A última jogada ainda não foi marcada.\r\n\r\nVocê precisa marcar os pontos ou ZERO.",
+         "The last points were not marked yet.\r\n\r\nYou must mark the points or ZERO."},
+        rt::kOkOnly, {" Aviso", " Warning"});
 }
 
 // These texts break their lines with bare line feeds, unlike the message above; both keep the
 // line breaks the players know.
 void MensagemTodosSelecionados() {
-    if (IdiomaPortugues())
-        rt::MsgBox(
-            "Todos os dados foram selecionados.(estão na parte superior)\n\n"
-            "Para jogar, clique e remova pelo menos um dado da seleção.",
-            rt::kOkOnly, " Aviso");
-    else
-        rt::MsgBox(
-            "All dice were selected.(they are in the superior part)\n\n"
-            "To roll, click and remove one block at least of the selection.",
-            rt::kOkOnly, " Warning");
+    MsgBoxNoIdioma({"Todos os dados foram selecionados.(estão na parte superior)\n\n"
+                    "Para jogar, clique e remova pelo menos um dado da seleção.",
+                    "All dice were selected.(they are in the superior part)\n\n"
+                    "To roll, click and remove one block at least of the selection."},
+                   rt::kOkOnly, {" Aviso", " Warning"});
 }
 
 void Jogar(frmQUOPA& f, const BotaoDeJogar& b) {
@@ -92,7 +86,7 @@ void Jogar(frmQUOPA& f, const BotaoDeJogar& b) {
     f.LancaDados();
     // Until the faces are drawn the points display shows what the held dice already make.
     f.lblPontos.setCaption(f.lblSomaSelecionados.caption());
-    f.cmdVolta.setCaption("cmdvolta");
+    f.cmdVolta.setCaption(kNadaADesfazer);
     b.naoJogou = 0;
 }
 

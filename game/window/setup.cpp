@@ -4,6 +4,7 @@
 
 #include "app/frm_splash.h"
 #include "app/module1.h"
+#include "game/sheet/sheet_model.h"
 #include "game/window/frm_quopa.h"
 #include "game/window/required_files.h"
 
@@ -52,7 +53,7 @@ void frmQUOPA::Form_Unload(int&) {
 
 void frmQUOPA::MontaColunas() {
     lblLegenB[1].setCaption("");
-    for (int r = 2; r <= 18; ++r) {
+    for (int r = 2; r <= kUltimaLinha; ++r) {
         for (LabelArray* coluna : {&lblC, &lblD, &lblS}) {
             rt::Label& casa = coluna->load(r);
             casa.setTop(lblB[r].top());

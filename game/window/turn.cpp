@@ -10,65 +10,13 @@
 #include "game/sheet/sheet_model.h"
 #include "game/window/dice.h"
 #include "game/window/frm_quopa.h"
+#include "game/window/player.h"
 #include "runtime/values.h"
 
 namespace quopa {
 
 namespace {
 
-// What the twin procedures of the two players differ in.
-struct Jogador {
-    int16_t& naoJogou;
-    rt::Label& contador;       // Jogad1 / Jogad2: rolls left
-    rt::Label& volte;          // lblVolte11 / lblVolte12: the undo copy of the rolls left
-    rt::Label& casasMarcadas;  // lblTotJogador1 / lblTotJogador2
-    rt::CommandButton& botao;  // his roll button
-    rt::CommandButton& outroBotao;
-    rt::CommandButton& voltar;  // his back button
-    rt::Label& cursor;          // his keyboard cursor
-    LabelArray& colunaB;
-    LabelArray& colunaC;
-    LabelArray& colunaD;
-    void (frmQUOPA::*limpaColunas)();
-    void (frmQUOPA::*limpaColunaS)();
-    void (frmQUOPA::*atualizaJogadas)();
-};
-
-Jogador Jogador1(frmQUOPA& f) {
-    return {.naoJogou = f.NaoJogou1,
-            .contador = f.Jogad1,
-            .volte = f.lblVolte11,
-            .casasMarcadas = f.lblTotJogador1,
-            .botao = f.cmdPlay,
-            .outroBotao = f.cmdPlay2,
-            .voltar = f.cmdBack,
-            .cursor = f.LTc1,
-            .colunaB = f.lblB,
-            .colunaC = f.lblC,
-            .colunaD = f.lblD,
-            .limpaColunas = &frmQUOPA::LimpaDestaque1,
-            .limpaColunaS = &frmQUOPA::LimpaDestaqueS1,
-            .atualizaJogadas = &frmQUOPA::AtualizaJogadas1};
-}
-
-Jogador Jogador2(frmQUOPA& f) {
-    return {.naoJogou = f.NaoJogou2,
-            .contador = f.Jogad2,
-            .volte = f.lblVolte12,
-            .casasMarcadas = f.lblTotJogador2,
-            .botao = f.cmdPlay2,
-            .outroBotao = f.cmdPlay,
-            .voltar = f.cmdBack2,
-            .cursor = f.LTc2,
-            .colunaB = f.lblBB,
-            .colunaC = f.lblCB,
-            .colunaD = f.lblDB,
-            .limpaColunas = &frmQUOPA::LimpaDestaque2,
-            .limpaColunaS = &frmQUOPA::LimpaDestaqueS2,
-            .atualizaJogadas = &frmQUOPA::AtualizaJogadas2};
-}
-
-constexpr const char* kCasasDaFolha = "52";
 constexpr const char* kJogar = "&Roll  ";
 
 void EncerraVez(frmQUOPA& f, const Jogador& j, bool cursorPrimeiro) {
@@ -112,13 +60,15 @@ void ContadorMudou(frmQUOPA& f, const Jogador& j) {
     j.botao.setEnabled(true);
     // Rows 9 and 18 of columns B, C and D all hold a number once those columns are complete
     // (or earlier, with the running totals); AtualizaJogadas makes the full test.
-    if (!CasaVazia(j.colunaB[9]) && !CasaVazia(j.colunaC[9]) && !CasaVazia(j.colunaD[9]))
-        if (!CasaVazia(j.colunaB[18]) && !CasaVazia(j.colunaC[18]) && !CasaVazia(j.colunaD[18]))
+    if (!CasaVazia(j.colunaB[kTotalSuperior]) && !CasaVazia(j.colunaC[kTotalSuperior]) &&
+        !CasaVazia(j.colunaD[kTotalSuperior]))
+        if (!CasaVazia(j.colunaB[kTotalColuna]) && !CasaVazia(j.colunaC[kTotalColuna]) &&
+            !CasaVazia(j.colunaD[kTotalColuna]))
             (f.*j.atualizaJogadas)();
 }
 
 bool ColunasBCDCompletas(const Jogador& j) {
-    for (int row = 1; row <= 18; ++row)
+    for (int row = kPrimeiraLinha; row <= kUltimaLinha; ++row)
         if (CasaVazia(j.colunaB[row]) || CasaVazia(j.colunaC[row]) || CasaVazia(j.colunaD[row]))
             return false;
     return true;
