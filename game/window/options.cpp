@@ -4,8 +4,10 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/module1.h"
+#include "app/settings_save.h"
 #include "game/window/frm_quopa.h"
 #include "runtime/app.h"
 #include "runtime/errors.h"
@@ -53,8 +55,11 @@ std::string pegaOpcao(const char* chave, const std::string& padrao) {
     return rt::GetSetting(kNomeAplicativo, kSecaoOpcoes, chave, padrao);
 }
 
-void salvaOpcao(const char* chave, const std::string& valor) {
-    rt::SaveSetting(kNomeAplicativo, kSecaoOpcoes, chave, valor);
+// The options are gathered and saved together, in one replacement of the store.
+using Opcoes = std::vector<rt::Setting>;
+
+void salvaOpcao(Opcoes& opcoes, const char* chave, const std::string& valor) {
+    opcoes.push_back({kSecaoOpcoes, chave, valor});
 }
 
 // Reads the stored truth value of one ticked option into its item. A text that is no truth value
@@ -65,8 +70,8 @@ void pegaMarca(frmQUOPA& f, const char* chave) {
         (f.*opcao.item).setChecked(*marcada);
 }
 
-void salvaMarca(frmQUOPA& f, const OpcaoMarcada& opcao) {
-    salvaOpcao(opcao.chave, rt::boolText((f.*opcao.item).checked()));
+void salvaMarca(Opcoes& opcoes, frmQUOPA& f, const OpcaoMarcada& opcao) {
+    salvaOpcao(opcoes, opcao.chave, rt::boolText((f.*opcao.item).checked()));
 }
 
 // Only the first character of these stored texts counts ("5x" reads as "5").
@@ -149,13 +154,15 @@ void frmQUOPA::PegaOpcoes() {
 void frmQUOPA::SalvaOpcoes() {
     // A minimised window is stored as maximised, so the next start never opens as an icon.
     if (windowState() == rt::WindowState::Minimized) setWindowState(rt::WindowState::Maximized);
-    salvaOpcao("WindowState", std::to_string(static_cast<int>(windowState())));
+    Opcoes opcoes;
+    salvaOpcao(opcoes, "WindowState", std::to_string(static_cast<int>(windowState())));
 
-    for (const OpcaoMarcada& opcao : kOpcoesDoMenu) salvaMarca(*this, opcao);
-    salvaOpcao("Chances", MnuJogadas[0].checked() ? "3" : "5");
-    salvaOpcao("Players", MnuJoga[0].checked() ? "1" : "2");
-    salvaOpcao("Language", Idioma.str());
-    for (const OpcaoMarcada& opcao : kOpcoesDoTeclado) salvaMarca(*this, opcao);
+    for (const OpcaoMarcada& opcao : kOpcoesDoMenu) salvaMarca(opcoes, *this, opcao);
+    salvaOpcao(opcoes, "Chances", MnuJogadas[0].checked() ? "3" : "5");
+    salvaOpcao(opcoes, "Players", MnuJoga[0].checked() ? "1" : "2");
+    salvaOpcao(opcoes, "Language", Idioma.str());
+    for (const OpcaoMarcada& opcao : kOpcoesDoTeclado) salvaMarca(opcoes, *this, opcao);
+    GravaConfiguracoes(opcoes);
 }
 
 }  // namespace quopa
