@@ -246,12 +246,18 @@ std::vector<rt::Setting> ChavesDaTabela(const std::vector<EntradaDeRecorde>& tab
 }  // namespace
 
 bool GravaNovoRecorde(const EntradaDeRecorde& entrada, std::vector<EntradaDeRecorde>& tabela) {
-    return AtualizaConfiguracoes([&](const rt::SettingsStore::Reader& armazenado) {
+    bool lida = false;
+    const bool gravada = AtualizaConfiguracoes([&](const rt::SettingsStore::Reader& armazenado) {
+        lida = true;
         tabela = LeRecordes(armazenado).entradas;
         OrdenaRecordes(tabela);
         InsereNaTabela(tabela, entrada);
         return ChavesDaTabela(tabela);
     });
+    // A store that could not even be read for the save: the result still shows in this run's
+    // table, in the table as last read.
+    if (!lida) InsereNaTabela(tabela, entrada);
+    return gravada;
 }
 
 bool ReparaRecordes(std::vector<EntradaDeRecorde>& tabela) {

@@ -66,8 +66,8 @@ void InsereNaTabela(std::vector<EntradaDeRecorde>& tabela, const EntradaDeRecord
 
 // Enters a new result into the table as it is stored now: the table is read again under the
 // store's lock, sorted, the entry inserted, and all ten entries written in one replacement.
-// `tabela` receives that table, whether saved or not. False when the store could not be written
-// (the player has been told).
+// `tabela` holds the table as last read; it receives the table with the entry, whether saved or
+// not. False when the store could not be written (the player has been told).
 bool GravaNovoRecorde(const EntradaDeRecorde& entrada, std::vector<EntradaDeRecorde>& tabela);
 
 // Writes the table again, sorted and whole, when the stored table (read again under the lock) has

@@ -77,6 +77,17 @@ bool dateAfter(const QString& temporary, const QFileInfo& old) {
            file.setFileTime(before.addMSecs(1), QFileDevice::FileModificationTime);
 }
 
+QVariantMap contentOf(QSettings& store) {
+    QVariantMap content;
+    for (const QString& key : store.allKeys()) content.insert(key, store.value(key));
+    return content;
+}
+
+// Renames a file, replacing any file of the new name in one step.
+bool renamed(const QString& from, const QString& to) {
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
 // The rename of the new file lives in the folder: syncing the folder makes the new name durable
 // too, so the save is on disk when it returns, not merely in the file system's cache.
 void syncFolder(const QString& folder) {
@@ -136,6 +147,7 @@ bool QtSettingsStore::replace(const QString& path, const Change& change) {
     if (old.exists() && !QFile::copy(path, temporary)) return false;
     bool written = false;
     bool changed = false;
+    QVariantMap meant;
     {
         // The copy has a name no QSettings object of this process has seen, so it is parsed
         // afresh: `change` reads the store exactly as it is now.
@@ -152,12 +164,21 @@ bool QtSettingsStore::replace(const QString& path, const Change& change) {
         store.sync();
         // A format error only says the old file was damaged; the new one has been written whole.
         written = store.status() != QSettings::AccessError;
+        if (written && changed) meant = contentOf(store);
     }
     if (written && changed) {
-        if (old.exists()) QFile::setPermissions(temporary, old.permissions());
-        written =
-            dateAfter(temporary, old) && std::rename(QFile::encodeName(temporary).constData(),
-                                                     QFile::encodeName(path).constData()) == 0;
+        // QSettings reports success even when the last bytes of the file could not be written (a
+        // full disk): the copy is read back under a name that no QSettings object has seen, and
+        // replaces the store only when it holds exactly what was meant.
+        const QString checked = temporary + QStringLiteral("-checked");
+        written = renamed(temporary, checked);
+        if (written) {
+            QSettings readBack(checked, QSettings::IniFormat);
+            written = readBack.status() == QSettings::NoError && contentOf(readBack) == meant;
+        }
+        if (written && old.exists()) QFile::setPermissions(checked, old.permissions());
+        written = written && dateAfter(checked, old) && renamed(checked, path);
+        QFile::remove(checked);
     }
     QFile::remove(temporary);
     if (written && changed) syncFolder(QFileInfo(path).absolutePath());
