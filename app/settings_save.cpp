@@ -19,13 +19,11 @@ void AvisaFalhaNaGravacao() {
     const std::string onde = rt::app().settings().location(kNomeAplicativo);
     if (IdiomaPortugues())
         rt::MsgBox("Seus resultados e opções não podem ser gravados em:\n\n" + onde +
-                       "\n\nO jogo continua, mas novos recordes e opções alteradas não serão "
-                       "guardados.",
+                       "\n\nNovos recordes e opções alteradas não serão guardados.",
                    rt::kExclamation, " Aviso");
     else
         rt::MsgBox("Your results and options cannot be saved to:\n\n" + onde +
-                       "\n\nThe game goes on, but new high scores and changed options will not "
-                       "be kept.",
+                       "\n\nNew high scores and changed options will not be kept.",
                    rt::kExclamation, " Warning");
 }
 
