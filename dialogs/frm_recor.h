@@ -4,7 +4,7 @@
 // At the end of a player's game the main window calls VejaRecord1 / VejaRecord2: a total that
 // beats a stored score enters the table, which is saved and shown modally; otherwise the window
 // unloads without showing itself. Unloading it stops any sound and, when the loaded table had
-// missing or damaged entries, writes the ten entries again.
+// missing or damaged entries, writes the ten entries again, from the table as stored then.
 #pragma once
 
 #include <vector>

@@ -119,7 +119,7 @@ TEST_F(SettingsSaves, KillAtAnyMomentOfARecordsSaveLeavesAWholeTable) {
         const auto start = std::chrono::steady_clock::now();
         EXPECT_TRUE(store.update(
             kApp, [](const rt::SettingsStore::Reader&) { return std::vector<rt::Setting>{}; }));
-        EXPECT_LT(secondsSince(start), 1.0);
+        EXPECT_LT(secondsSince(start), 5.0);
         reap(child);
 
         // Whole: ten entries that read, in a run of ten scores from the best one down.
@@ -226,7 +226,7 @@ TEST_F(SettingsSaves, LockOfASaveThatDiedIsTakenOverAtOnce) {
 
     const auto start = std::chrono::steady_clock::now();
     EXPECT_TRUE(store.save(kApp, "MainForm", "Players", "2"));
-    EXPECT_LT(secondsSince(start), 1.0);
+    EXPECT_LT(secondsSince(start), 5.0);
     reap(child);
     EXPECT_EQ(store.get(kApp, "MainForm", "Players"), "2");
     EXPECT_EQ(storedScores(), (std::vector<int>{30, 20, 10, 0, 0, 0, 0, 0, 0, 0}));

@@ -14,7 +14,6 @@ std::optional<std::string> FakeSettings::get(const std::string&, const std::stri
 }
 
 bool FakeSettings::update(const std::string& app, const Change& change) {
-    if (beforeUpdate) beforeUpdate();
     if (!writable) return false;
     const std::vector<rt::Setting> changes =
         change([this, &app](const std::string& section, const std::string& key) {

@@ -30,9 +30,6 @@ class FakeSettings : public rt::SettingsStore {
     std::vector<std::string> saveLog;  // "section/key=value"
     // How many times the stored data was replaced: once per update that saved something.
     int replacements = 0;
-    // Runs at the start of every update, before the store is read: what another copy of the
-    // program saves at that moment.
-    std::function<void()> beforeUpdate;
     // False: the store cannot be written, and every update fails.
     bool writable = true;
     std::string path = "/home/player/.config/Ostrelo/Tuvel Quopa.ini";
