@@ -102,6 +102,69 @@ void syncFolder(const QString& folder) {
 #endif
 }
 
+// What a change made of the copy of the store.
+struct ChangedCopy {
+    bool written = false;  // the copy holds the change (or the change named nothing)
+    bool changed = false;  // the change named some values
+    QVariantMap content;   // everything the copy was meant to hold
+};
+
+// Lets `change` read the copy and writes the values it returns into it.
+ChangedCopy changeCopy(const QString& copy, const SettingsStore::Change& change) {
+    ChangedCopy result;
+    // The copy has a name no QSettings object of this process has seen, so it is parsed afresh:
+    // `change` reads the store exactly as it is now.
+    QSettings store(copy, QSettings::IniFormat);
+    // Never fall back to writing over the copy in place: a full disk would leave it half written.
+    store.setAtomicSyncRequired(true);
+    const std::vector<Setting> values =
+        change([&store](const std::string& section, const std::string& key) {
+            return textOf(store, section, key);
+        });
+    for (const Setting& s : values) store.setValue(settingsKey(s.section, s.key), qs(s.value));
+    result.changed = !values.empty();
+    store.sync();
+    // A format error only says the old file was damaged; the new one has been written whole.
+    result.written = store.status() != QSettings::AccessError;
+    if (result.written && result.changed) result.content = contentOf(store);
+    return result;
+}
+
+// Renames the written copy over the store. QSettings reports success even when the last bytes of
+// a file could not be written (a full disk), so the copy is first read back under a name that no
+// QSettings object has seen, and replaces the store only when it holds exactly what was meant.
+bool putInPlace(const QString& copy, const QString& path, const QFileInfo& old,
+                const QVariantMap& meant) {
+    const QString checked = copy + QStringLiteral("-checked");
+    bool whole = renamed(copy, checked);
+    if (whole) {
+        QSettings readBack(checked, QSettings::IniFormat);
+        whole = readBack.status() == QSettings::NoError && contentOf(readBack) == meant;
+    }
+    if (whole && old.exists()) QFile::setPermissions(checked, old.permissions());
+    const bool replaced = whole && dateAfter(checked, old) && renamed(checked, path);
+    QFile::remove(checked);
+    if (replaced) syncFolder(QFileInfo(path).absolutePath());
+    return replaced;
+}
+
+// One save, under the lock: the store is copied, changed and put back in one rename.
+bool replaceStore(const QString& path, const SettingsStore::Change& change) {
+    removeLeftovers(path);
+    const QFileInfo old(path);
+    // A folder in the file's place, or a file made read-only, is not to be replaced.
+    if (old.exists() && (!old.isFile() || !old.isWritable())) return false;
+    const QString copy = temporaryPrefix(path) +
+                         QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-') +
+                         QString::number(++saveNumber);
+    if (old.exists() && !QFile::copy(path, copy)) return false;
+    const ChangedCopy changed = changeCopy(copy, change);
+    const bool saved =
+        changed.written && (!changed.changed || putInPlace(copy, path, old, changed.content));
+    QFile::remove(copy);
+    return saved;
+}
+
 }  // namespace
 
 QtSettingsStore::QtSettingsStore()
@@ -129,60 +192,10 @@ bool QtSettingsStore::update(const std::string& app, const Change& change) {
     bool saved = QDir().mkpath(QFileInfo(path).absolutePath());
     if (saved) {
         const StoreLock lock(path + QStringLiteral(".guard"), kLockPatience);
-        saved = lock.held() && replace(path, change);
+        saved = lock.held() && replaceStore(path, change);
     }
     if (!saved) qWarning("Settings could not be saved to %s", qPrintable(path));
     return saved;
-}
-
-bool QtSettingsStore::replace(const QString& path, const Change& change) {
-    removeLeftovers(path);
-    const QFileInfo old(path);
-    // A folder in the file's place, or a file made read-only, is not to be replaced.
-    if (old.exists() && (!old.isFile() || !old.isWritable())) return false;
-
-    const QString temporary = temporaryPrefix(path) +
-                              QString::number(QCoreApplication::applicationPid()) +
-                              QLatin1Char('-') + QString::number(++saveNumber);
-    if (old.exists() && !QFile::copy(path, temporary)) return false;
-    bool written = false;
-    bool changed = false;
-    QVariantMap meant;
-    {
-        // The copy has a name no QSettings object of this process has seen, so it is parsed
-        // afresh: `change` reads the store exactly as it is now.
-        QSettings store(temporary, QSettings::IniFormat);
-        // Never fall back to writing over the copy in place: a full disk would leave it half
-        // written, and it is renamed over the store below.
-        store.setAtomicSyncRequired(true);
-        const std::vector<Setting> values =
-            change([&store](const std::string& section, const std::string& key) {
-                return textOf(store, section, key);
-            });
-        for (const Setting& s : values) store.setValue(settingsKey(s.section, s.key), qs(s.value));
-        changed = !values.empty();
-        store.sync();
-        // A format error only says the old file was damaged; the new one has been written whole.
-        written = store.status() != QSettings::AccessError;
-        if (written && changed) meant = contentOf(store);
-    }
-    if (written && changed) {
-        // QSettings reports success even when the last bytes of the file could not be written (a
-        // full disk): the copy is read back under a name that no QSettings object has seen, and
-        // replaces the store only when it holds exactly what was meant.
-        const QString checked = temporary + QStringLiteral("-checked");
-        written = renamed(temporary, checked);
-        if (written) {
-            QSettings readBack(checked, QSettings::IniFormat);
-            written = readBack.status() == QSettings::NoError && contentOf(readBack) == meant;
-        }
-        if (written && old.exists()) QFile::setPermissions(checked, old.permissions());
-        written = written && dateAfter(checked, old) && renamed(checked, path);
-        QFile::remove(checked);
-    }
-    QFile::remove(temporary);
-    if (written && changed) syncFolder(QFileInfo(path).absolutePath());
-    return written;
 }
 
 }  // namespace rt::qt

@@ -39,8 +39,6 @@ class QtSettingsStore : public SettingsStore {
     QString filePath(const std::string& app) const;
 
   private:
-    bool replace(const QString& path, const Change& change);
-
     QString folder_;
 };
 
