@@ -83,6 +83,34 @@ QVariantMap contentOf(QSettings& store) {
     return content;
 }
 
+// A key as QSettings reads it back: a damaged file can hold keys with empty sections ("/x",
+// "a//b") that QSettings writes out in their plain form.
+QString plainKey(const QString& key) {
+    return key.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/'));
+}
+
+// The texts of a file's content, by their plain keys.
+QMap<QString, QString> textsOf(const QVariantMap& content) {
+    QMap<QString, QString> texts;
+    for (auto v = content.cbegin(); v != content.cend(); ++v)
+        if (v.value().typeId() == QMetaType::QString)
+            texts.insert(plainKey(v.key()), v.value().toString());
+    return texts;
+}
+
+// Whether a file read back holds every text that was meant to be written, unchanged. Values of
+// other types come only from a damaged or hand-edited file: they read as absent anyway, and
+// QSettings does not write them all back in a form that reads the same.
+bool holdsTexts(const QVariantMap& read, const QVariantMap& meant) {
+    const QMap<QString, QString> found = textsOf(read);
+    const QMap<QString, QString> texts = textsOf(meant);
+    for (auto t = texts.cbegin(); t != texts.cend(); ++t) {
+        const auto f = found.find(t.key());
+        if (f == found.cend() || f.value() != t.value()) return false;
+    }
+    return true;
+}
+
 // Renames a file, replacing any file of the new name in one step.
 bool renamed(const QString& from, const QString& to) {
     return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
@@ -139,7 +167,7 @@ bool putInPlace(const QString& copy, const QString& path, const QFileInfo& old,
     bool whole = renamed(copy, checked);
     if (whole) {
         QSettings readBack(checked, QSettings::IniFormat);
-        whole = readBack.status() == QSettings::NoError && contentOf(readBack) == meant;
+        whole = readBack.status() == QSettings::NoError && holdsTexts(contentOf(readBack), meant);
     }
     if (whole && old.exists()) QFile::setPermissions(checked, old.permissions());
     const bool replaced = whole && dateAfter(checked, old) && renamed(checked, path);

@@ -251,20 +251,54 @@ struct FullDisk {
     sighandler_t previous;
 };
 
+QByteArray contentOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The disk fills up in the middle of the value being saved, or at the end of the file, in the
+// records table that follows the options.
 TEST_F(SettingsSaves, FullDiskFailsTheSaveAndKeepsTheOldFile) {
     storeTable({30, 20, 10});
-    QFile f(file());
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray before = f.readAll();
-    {
-        FullDisk full(static_cast<rlim_t>(before.size() + 100));
-        EXPECT_FALSE(store.save(kApp, "MainForm", "Big", std::string(5000, 'x')));
+    const QByteArray before = contentOf(file());
+    struct Case {
+        std::string value;
+        qint64 room;  // bytes the file may have beyond the old one
+    };
+    for (const Case& c : {Case{std::string(5000, 'x'), 100}, Case{"2", 10}}) {
+        {
+            FullDisk full(static_cast<rlim_t>(before.size() + c.room));
+            EXPECT_FALSE(store.save(kApp, "MainForm", "Players", c.value)) << c.room;
+        }
+        EXPECT_EQ(contentOf(file()), before) << c.room;
+        EXPECT_EQ(store.get(kApp, "MainForm", "Players"), std::nullopt);
+        EXPECT_EQ(folderContent(), QStringList{"Tuvel Quopa.ini"});
     }
-    QFile again(file());
-    ASSERT_TRUE(again.open(QIODevice::ReadOnly));
-    EXPECT_EQ(again.readAll(), before);
-    EXPECT_EQ(store.get(kApp, "MainForm", "Big"), std::nullopt);
-    EXPECT_EQ(folderContent(), QStringList{"Tuvel Quopa.ini"});
+    EXPECT_TRUE(store.save(kApp, "MainForm", "Players", "2"));
+    EXPECT_EQ(storedScores(), (std::vector<int>{30, 20, 10, 0, 0, 0, 0, 0, 0, 0}));
+}
+
+// Whatever a damaged file holds, a save replaces it with one that holds the saved value: a store
+// that was once damaged is not left unwritable for good.
+TEST_F(SettingsSaves, SaveOverADamagedFileSucceeds) {
+    const char* pieces[] = {"[",           "]",       "=",  "\n",         "@Variant(",
+                            "@ByteArray(", ",",       "\"", "\\",         "%",
+                            "key",         "Sething", "/",  "@Invalid()", "\\x",
+                            "\r",          ";",       "#",  "@Size(1 2)", "@Rect(1 2 3 4)",
+                            "@DateTime(",  "a b",     "//"};
+    std::mt19937 random(20261208);
+    for (int file = 0; file < 60; ++file) {
+        QByteArray damaged;
+        for (int i = 0; i < 300; ++i)
+            damaged += random() % 3 == 0 ? QByteArray(1, char(random()))
+                                         : QByteArray(pieces[random() % std::size(pieces)]);
+        QFile f(this->file());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(damaged);
+        f.close();
+        ASSERT_TRUE(store.save(kApp, "MainForm", "Language", "1")) << damaged.toStdString();
+        EXPECT_EQ(store.get(kApp, "MainForm", "Language"), "1");
+    }
 }
 
 TEST_F(SettingsSaves, FolderInPlaceOfTheFileFailsTheSave) {
