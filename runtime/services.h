@@ -46,8 +46,8 @@ class SettingsStore {
     // returns replace their keys in one atomic replacement of the stored data, on disk when the
     // call returns. A crash at any moment leaves either all the old values or all the new ones.
     // A lock left behind by a save that died is taken over at once. `change` runs under the lock:
-    // it must not wait for the user. Returns false when the store cannot be written (read-only,
-    // full disk, a folder where the file should be): then nothing was saved.
+    // it must neither wait for the user nor save. Returns false when the store cannot be written
+    // (read-only, full disk, a folder where the file should be): then nothing was saved.
     virtual bool update(const std::string& app, const Change& change) = 0;
     // Where the store keeps an application's settings (a file's path), to name it to the user.
     virtual std::string location(const std::string& app) = 0;
