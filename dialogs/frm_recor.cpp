@@ -116,18 +116,23 @@ void frmRecor::Form_Load() {
     lblNome[0].setCaption(t.nome);
     lblData[0].setCaption(t.data);
 
+    LeTabela();
+    MostraTabela();
+}
+
+void frmRecor::LeTabela() {
     RecordesLidos lidos = LeRecordes();
     reparada_ = lidos.reparada;
     lstRecordes = std::move(lidos.entradas);
     // Kept sorted whatever order the store holds; equal scores keep their stored order.
-    std::stable_sort(lstRecordes.begin(), lstRecordes.end(),
-                     [](const auto& a, const auto& b) { return a.pontos > b.pontos; });
-    MostraTabela();
+    OrdenaRecordes(lstRecordes);
 }
 
 void frmRecor::Form_Unload(int&) {
     ParaSom();
-    if (reparada_) SalvaRecordes(lstRecordes);
+    // The repair reads the store again: a record that another copy of the game saved while this
+    // table was open is kept.
+    if (reparada_) ReparaRecordes(lstRecordes);
 }
 
 void frmRecor::cmdOK_Click() {
@@ -155,12 +160,13 @@ void frmRecor::VejaRecord(rt::Label& total, void (frmRecor::*insere)()) {
     frmQUOPA& main = frmQUOPA::instance();
     main.lblNegrito.setCaption("");
     const double pontos = PontosDoTotal(total);
+    // Judged against the table as stored now, with what another copy of the game saved since
+    // this window was loaded.
+    LeTabela();
     const bool entra = std::any_of(lstRecordes.begin(), lstRecordes.end(),
                                    [pontos](const auto& e) { return e.pontos < pontos; });
     if (entra) {
         (this->*insere)();
-        SalvaRecordes(lstRecordes);
-        reparada_ = false;  // all ten entries have just been written whole
         MostraTabela();
         main.SomRecorde();
         CentraForm(*this);
@@ -191,12 +197,10 @@ void frmRecor::InsereRecord(int jogador, const rt::Label& total, const rt::Label
         if (!digitado.empty()) e.nome = digitado;
     }
     e.data = DataDeHoje();
-    // Before the first entry with a lower score: a score equal to a stored one ranks after it.
-    auto lugar = std::find_if(lstRecordes.begin(), lstRecordes.end(),
-                              [&e](const auto& r) { return r.pontos < e.pontos; });
-    lstRecordes.insert(lugar, e);
-    if (lstRecordes.size() > static_cast<std::size_t>(kNumeroDeRecordes))
-        lstRecordes.resize(kNumeroDeRecordes);
+    // The entry goes into the table as stored at this moment, not as it was read before the name
+    // prompt: another copy of the game may have saved a record while the player typed. The
+    // insertion and the save are one step under the store's lock.
+    if (GravaNovoRecorde(e, lstRecordes)) reparada_ = false;  // all ten entries written whole
 }
 
 }  // namespace quopa

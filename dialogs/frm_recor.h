@@ -4,7 +4,7 @@
 // At the end of a player's game the main window calls VejaRecord1 / VejaRecord2: a total that
 // beats a stored score enters the table, which is saved and shown modally; otherwise the window
 // unloads without showing itself. Unloading it stops any sound and, when the loaded table had
-// missing or damaged entries, writes the ten entries again.
+// missing or damaged entries, writes the ten entries again, from the table as stored then.
 #pragma once
 
 #include <vector>
@@ -38,8 +38,8 @@ class frmRecor : public rt::Form {
     // lblTgeral1 / lblTgeral2 of the main window) to the table.
     void VejaRecord1();
     void VejaRecord2();
-    // Enters player 1's / player 2's total in its place, asking for a name when the player still
-    // has the default one.
+    // Enters player 1's / player 2's total in its place in the table as stored now, asking for a
+    // name when the player still has the default one, and saves the table.
     void InsereRecord1();
     void InsereRecord2();
 
@@ -49,6 +49,7 @@ class frmRecor : public rt::Form {
 
   private:
     void design();
+    void LeTabela();
     void MostraTabela();
     void VejaRecord(rt::Label& total, void (frmRecor::*insere)());
     void InsereRecord(int jogador, const rt::Label& total, const rt::Label& nome);

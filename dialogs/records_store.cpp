@@ -1,11 +1,13 @@
 #include "dialogs/records_store.h"
 
+#include <algorithm>
 #include <cassert>
 #include <chrono>
 #include <cstdint>
 #include <ctime>
 
 #include "app/module1.h"
+#include "app/settings_save.h"
 #include "runtime/app.h"
 #include "runtime/values.h"
 
@@ -197,11 +199,10 @@ std::optional<EntradaDeRecorde> DecodificaRecorde(std::string_view texto) {
     return e;
 }
 
-RecordesLidos LeRecordes() {
+RecordesLidos LeRecordes(const rt::SettingsStore::Reader& armazenado) {
     RecordesLidos lidos;
     for (int n = 1; n <= kNumeroDeRecordes; ++n) {
-        std::optional<std::string> stored =
-            rt::app().settings().get(kNomeAplicativo, kSecaoDosRecordes, ChaveDoRecorde(n));
+        std::optional<std::string> stored = armazenado(kSecaoDosRecordes, ChaveDoRecorde(n));
         std::optional<EntradaDeRecorde> entrada;
         if (stored) entrada = DecodificaRecorde(*stored);
         if (!entrada) lidos.reparada = true;
@@ -210,12 +211,62 @@ RecordesLidos LeRecordes() {
     return lidos;
 }
 
-void SalvaRecordes(const std::vector<EntradaDeRecorde>& entradas) {
+RecordesLidos LeRecordes() {
+    return LeRecordes([](const std::string& secao, const std::string& chave) {
+        return rt::app().settings().get(kNomeAplicativo, secao, chave);
+    });
+}
+
+void OrdenaRecordes(std::vector<EntradaDeRecorde>& tabela) {
+    std::stable_sort(tabela.begin(), tabela.end(),
+                     [](const auto& a, const auto& b) { return a.pontos > b.pontos; });
+}
+
+void InsereNaTabela(std::vector<EntradaDeRecorde>& tabela, const EntradaDeRecorde& entrada) {
+    auto lugar = std::find_if(tabela.begin(), tabela.end(),
+                              [&entrada](const auto& r) { return r.pontos < entrada.pontos; });
+    tabela.insert(lugar, entrada);
+    if (tabela.size() > static_cast<std::size_t>(kNumeroDeRecordes))
+        tabela.resize(kNumeroDeRecordes);
+}
+
+namespace {
+
+// The ten keys of a table, missing entries as empty ones.
+std::vector<rt::Setting> ChavesDaTabela(const std::vector<EntradaDeRecorde>& tabela) {
+    std::vector<rt::Setting> chaves;
     for (int n = 1; n <= kNumeroDeRecordes; ++n) {
         auto i = static_cast<std::size_t>(n - 1);
-        EntradaDeRecorde e = i < entradas.size() ? entradas[i] : EntradaDeRecorde{};
-        rt::SaveSetting(kNomeAplicativo, kSecaoDosRecordes, ChaveDoRecorde(n), CodificaRecorde(e));
+        const EntradaDeRecorde e = i < tabela.size() ? tabela[i] : EntradaDeRecorde{};
+        chaves.push_back({kSecaoDosRecordes, ChaveDoRecorde(n), CodificaRecorde(e)});
     }
+    return chaves;
+}
+
+}  // namespace
+
+bool GravaNovoRecorde(const EntradaDeRecorde& entrada, std::vector<EntradaDeRecorde>& tabela) {
+    bool lida = false;
+    const bool gravada = AtualizaConfiguracoes([&](const rt::SettingsStore::Reader& armazenado) {
+        lida = true;
+        tabela = LeRecordes(armazenado).entradas;
+        OrdenaRecordes(tabela);
+        InsereNaTabela(tabela, entrada);
+        return ChavesDaTabela(tabela);
+    });
+    // A store that could not even be read for the save: the result still shows in this run's
+    // table, in the table as last read.
+    if (!lida) InsereNaTabela(tabela, entrada);
+    return gravada;
+}
+
+bool ReparaRecordes(std::vector<EntradaDeRecorde>& tabela) {
+    return AtualizaConfiguracoes([&](const rt::SettingsStore::Reader& armazenado) {
+        RecordesLidos lidos = LeRecordes(armazenado);
+        tabela = std::move(lidos.entradas);
+        OrdenaRecordes(tabela);
+        return lidos.reparada ? ChavesDaTabela(tabela) : std::vector<rt::Setting>{};
+    });
 }
 
 std::string DataDeHoje() {

@@ -6,8 +6,11 @@
 // dependent substitution so that it can be neither read nor edited by eye, and it carries a
 // CRC-16 over its plain content, so that a damaged or hand-edited entry is recognised: the
 // substitution is one-to-one at each position, so a changed stored character changes exactly one
-// plain character, which the check always notices. Every key is a complete, independently
-// checked value: a crash between two saves leaves each key either its old or its new whole entry.
+// plain character, which the check always notices.
+//
+// The ten keys are always written together, in one replacement of the store, after reading the
+// table again under the store's lock: a crash at any moment leaves the whole old table or the whole
+// new one, and a record that another copy of the game saved meanwhile is kept.
 #pragma once
 
 #include <cstddef>
@@ -15,6 +18,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "runtime/services.h"
 
 namespace quopa {
 
@@ -50,9 +55,25 @@ struct RecordesLidos {
     bool reparada = false;
 };
 RecordesLidos LeRecordes();
+RecordesLidos LeRecordes(const rt::SettingsStore::Reader& armazenado);
 
-// Writes all ten entries (missing ones as empty entries), one key after the other.
-void SalvaRecordes(const std::vector<EntradaDeRecorde>& entradas);
+// Best score first; equal scores keep their order.
+void OrdenaRecordes(std::vector<EntradaDeRecorde>& tabela);
+
+// Puts the entry before the first entry with a lower score (a score equal to a stored one ranks
+// after it) and keeps the best ten.
+void InsereNaTabela(std::vector<EntradaDeRecorde>& tabela, const EntradaDeRecorde& entrada);
+
+// Enters a new result into the table as it is stored now: the table is read again under the
+// store's lock, sorted, the entry inserted, and all ten entries written in one replacement.
+// `tabela` holds the table as last read; it receives the table with the entry, whether saved or
+// not. False when the store could not be written (the player has been told).
+bool GravaNovoRecorde(const EntradaDeRecorde& entrada, std::vector<EntradaDeRecorde>& tabela);
+
+// Writes the table again, sorted and whole, when the stored table (read again under the lock) has
+// missing or damaged entries; a table that another copy repaired or changed meanwhile is kept as
+// it is. `tabela` receives the table as stored. False when the store could not be written.
+bool ReparaRecordes(std::vector<EntradaDeRecorde>& tabela);
 
 // Today's date from the runtime's clock, "YYYY-MM-DD" in local time.
 std::string DataDeHoje();

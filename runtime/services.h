@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,17 +17,49 @@ class Control;
 class Timer;
 enum class ShowMode;
 
+// One stored value of the settings store: its section, key and text.
+struct Setting {
+    std::string section;
+    std::string key;
+    std::string value;
+};
+
 // The per-user settings store: text values by application, section and key.
+//
+// Several copies of the program may share one store (two logins on one home folder, one home on
+// two machines). Every save therefore reads the store afresh under a lock that all savers take,
+// and replaces only the keys it names: what another copy saved meanwhile is kept.
 class SettingsStore {
   public:
+    // Reads a value as the store holds it at that moment: nothing when the key is absent.
+    using Reader = std::function<std::optional<std::string>(const std::string& section,
+                                                            const std::string& key)>;
+    // Computes the values to save from the values stored now.
+    using Change = std::function<std::vector<Setting>(const Reader& stored)>;
+
     virtual ~SettingsStore() = default;
     // The stored text, or nothing when the key is absent.
     virtual std::optional<std::string> get(const std::string& app, const std::string& section,
                                            const std::string& key) = 0;
-    // Stores the text; it is on disk when the call returns, written so that a crash at any
-    // moment leaves either the old or the new store readable, never a broken one.
-    virtual void save(const std::string& app, const std::string& section, const std::string& key,
-                      const std::string& value) = 0;
+    // Saves what `change` computes from the store as it is now, as one step that no other save
+    // can come between: the store is locked and read afresh, `change` runs, and the values it
+    // returns replace their keys in one atomic replacement of the stored data, on disk when the
+    // call returns. A crash at any moment leaves either all the old values or all the new ones.
+    // A lock left behind by a save that died is taken over at once. `change` runs under the lock:
+    // it must neither wait for the user nor save. Returns false when the store cannot be written
+    // (read-only, full disk, a folder where the file should be): then nothing was saved.
+    virtual bool update(const std::string& app, const Change& change) = 0;
+    // Where the store keeps an application's settings (a file's path), to name it to the user.
+    virtual std::string location(const std::string& app) = 0;
+
+    // Saves these values together, in one replacement of the stored data.
+    bool save(const std::string& app, const std::vector<Setting>& values) {
+        return update(app, [&values](const Reader&) { return values; });
+    }
+    bool save(const std::string& app, const std::string& section, const std::string& key,
+              const std::string& value) {
+        return save(app, std::vector<Setting>{{section, key, value}});
+    }
 };
 
 // Message box styles and answers, by the numbers of the forms runtime.

@@ -3,8 +3,10 @@
 // sheets and the dice table.
 #include <array>
 #include <string>
+#include <vector>
 
 #include "app/module1.h"
+#include "app/settings_save.h"
 #include "game/sheet/sheet_model.h"
 #include "game/window/frm_quopa.h"
 #include "runtime/app.h"
@@ -134,9 +136,12 @@ void frmQUOPA::PoeCores() {
 }
 
 void frmQUOPA::SalvaCoresFquopa() {
+    // The scheme is saved together, in one replacement of the store: a crash during the save
+    // keeps either the whole old scheme or the whole new one.
+    std::vector<rt::Setting> esquema;
     for (std::size_t i : kOrdemDeGravacao)
-        rt::SaveSetting(kNomeAplicativo, kSecaoCores, kEsquema[i].chave,
-                        std::to_string(kEsquema[i].le(*this)));
+        esquema.push_back({kSecaoCores, kEsquema[i].chave, std::to_string(kEsquema[i].le(*this))});
+    GravaConfiguracoes(esquema);
 }
 
 }  // namespace quopa

@@ -4,8 +4,10 @@
 #include <array>
 #include <climits>
 #include <string>
+#include <vector>
 
 #include "app/module1.h"
+#include "app/settings_save.h"
 #include "game/window/frm_choic.h"
 #include "game/window/frm_quopa.h"
 #include "resources/resources.h"
@@ -25,8 +27,11 @@ std::string pegaDado(const char* chave, const std::string& padrao) {
     return rt::GetSetting(kNomeAplicativo, kSecaoDados, chave, padrao);
 }
 
-void salvaDado(const char* chave, const std::string& valor) {
-    rt::SaveSetting(kNomeAplicativo, kSecaoDados, chave, valor);
+// The style is gathered and saved together, in one replacement of the store.
+using Estilo = std::vector<rt::Setting>;
+
+void salvaDado(Estilo& estilo, const char* chave, const std::string& valor) {
+    estilo.push_back({kSecaoDados, chave, valor});
 }
 
 // The library index a face caption names: the number at its start, rounded half to even ("" and
@@ -101,17 +106,19 @@ void frmQUOPA::PegaDados() {
 }
 
 void frmQUOPA::SalvaDados() {
-    for (int k = 1; k <= 6; ++k) salvaDado(kChavesDasFaces[k - 1], lblDados[k].caption());
-    salvaDado("DiceTmp", lblTMP.caption());
-    salvaDado("TypeAnimation", lblTipoAnimacao.caption());
+    Estilo estilo;
+    for (int k = 1; k <= 6; ++k) salvaDado(estilo, kChavesDasFaces[k - 1], lblDados[k].caption());
+    salvaDado(estilo, "DiceTmp", lblTMP.caption());
+    salvaDado(estilo, "TypeAnimation", lblTipoAnimacao.caption());
     // Any other length is not one the dialog offers; the stored one is kept.
     const std::string& tempo = lblTemPo.caption();
     if (tempo == "10")
-        salvaDado("TimerAnimation", "0");
+        salvaDado(estilo, "TimerAnimation", "0");
     else if (tempo == "20")
-        salvaDado("TimerAnimation", "1");
+        salvaDado(estilo, "TimerAnimation", "1");
     else if (tempo == "30")
-        salvaDado("TimerAnimation", "2");
+        salvaDado(estilo, "TimerAnimation", "2");
+    GravaConfiguracoes(estilo);
 }
 
 }  // namespace quopa

@@ -2,8 +2,10 @@
 // the main window loads and written back once while it unloads.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/module1.h"
+#include "app/settings_save.h"
 #include "game/window/frm_quopa.h"
 #include "runtime/app.h"
 #include "runtime/errors.h"
@@ -54,8 +56,11 @@ std::string pegaOpcao(const char* chave, const std::string& padrao) {
     return rt::GetSetting(kNomeAplicativo, kSecaoOpcoes, chave, padrao);
 }
 
-void salvaOpcao(const char* chave, const std::string& valor) {
-    rt::SaveSetting(kNomeAplicativo, kSecaoOpcoes, chave, valor);
+// The options are gathered and saved together, in one replacement of the store.
+using Opcoes = std::vector<rt::Setting>;
+
+void salvaOpcao(Opcoes& opcoes, const char* chave, const std::string& valor) {
+    opcoes.push_back({kSecaoOpcoes, chave, valor});
 }
 
 // Reads the stored truth value of one ticked option into its item. A text that is no truth value
@@ -65,9 +70,9 @@ void pegaMarca(frmQUOPA& f, const OpcaoMarcada& opcao) {
         (f.*opcao.item).setChecked(*marcada);
 }
 
-void salvaMarcas(frmQUOPA& f, Gravada grupo) {
+void salvaMarcas(Opcoes& opcoes, frmQUOPA& f, Gravada grupo) {
     for (const OpcaoMarcada& o : kOpcoesMarcadas)
-        if (o.gravada == grupo) salvaOpcao(o.chave, rt::boolText((f.*o.item).checked()));
+        if (o.gravada == grupo) salvaOpcao(opcoes, o.chave, rt::boolText((f.*o.item).checked()));
 }
 
 // Only the first character of these stored texts counts ("5x" reads as "5").
@@ -163,13 +168,15 @@ void frmQUOPA::PegaOpcoes() {
 void frmQUOPA::SalvaOpcoes() {
     // A minimised window is stored as maximised, so the next start never opens as an icon.
     if (windowState() == rt::WindowState::Minimized) setWindowState(rt::WindowState::Maximized);
-    salvaOpcao("WindowState", std::to_string(static_cast<int>(windowState())));
+    Opcoes opcoes;
+    salvaOpcao(opcoes, "WindowState", std::to_string(static_cast<int>(windowState())));
 
-    salvaMarcas(*this, Gravada::AntesDasJogadas);
-    salvaOpcao("Chances", MnuJogadas[0].checked() ? "3" : "5");
-    salvaOpcao("Players", MnuJoga[0].checked() ? "1" : "2");
-    salvaOpcao("Language", Idioma.str());
-    salvaMarcas(*this, Gravada::DepoisDoIdioma);
+    salvaMarcas(opcoes, *this, Gravada::AntesDasJogadas);
+    salvaOpcao(opcoes, "Chances", MnuJogadas[0].checked() ? "3" : "5");
+    salvaOpcao(opcoes, "Players", MnuJoga[0].checked() ? "1" : "2");
+    salvaOpcao(opcoes, "Language", Idioma.str());
+    salvaMarcas(opcoes, *this, Gravada::DepoisDoIdioma);
+    GravaConfiguracoes(opcoes);
 }
 
 }  // namespace quopa

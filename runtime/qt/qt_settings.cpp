@@ -1,10 +1,18 @@
 #include "runtime/qt/qt_settings.h"
 
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QtGlobal>
+
+#include "runtime/qt/qt_store_lock.h"
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -15,6 +23,13 @@ namespace rt::qt {
 
 namespace {
 
+// A save of another copy of the program holds the lock for milliseconds; one that holds it for
+// this long is stuck (a stopped process, a hung network folder), and this save gives up.
+constexpr std::chrono::seconds kLockPatience{10};
+
+// Numbers the temporary files of this process's saves, so that no two of them share a name.
+std::atomic<unsigned> saveNumber{0};
+
 QString qs(const std::string& text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
@@ -23,9 +38,86 @@ QString settingsKey(const std::string& section, const std::string& key) {
     return qs(section) + QLatin1Char('/') + qs(key);
 }
 
-// QSaveFile syncs the new file's data before it renames it over the old one, but the rename
-// itself lives in the folder: syncing the folder makes the new name durable too, so the save is
-// on disk when it returns, not merely in the file system's cache.
+std::optional<std::string> textOf(QSettings& store, const std::string& section,
+                                  const std::string& key) {
+    const QVariant value = store.value(settingsKey(section, key));
+    // Only texts are ours. Anything else comes from a damaged or hand-edited file (an unquoted
+    // list, a serialised Qt type) and reads as absent, so the caller uses its default.
+    if (value.typeId() == QMetaType::QString) return value.toString().toStdString();
+    return std::nullopt;
+}
+
+// The temporary files of saves start with this name: the copy, and what QSettings makes beside
+// it while it writes the copy.
+QString temporaryPrefix(const QString& path) {
+    return path + QStringLiteral(".new-");
+}
+
+// Temporary files that a killed save left behind. Called under the lock, when no save of any
+// copy of the program is running, so every such file is a leftover.
+void removeLeftovers(const QString& path) {
+    const QFileInfo info(path);
+    QDir folder = info.absoluteDir();
+    const QStringList names =
+        folder.entryList({QFileInfo(temporaryPrefix(path)).fileName() + QLatin1Char('*')},
+                         QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names) folder.remove(name);
+}
+
+// Readers in this and other processes keep a parsed copy of the file and trust it while the
+// file's size and modification time (in milliseconds) stay the same. Two saves within one tick of
+// the file system's clock could leave both unchanged (the records table always has the same
+// size), so every new file is dated at least a millisecond after the one it replaces.
+bool dateAfter(const QString& temporary, const QFileInfo& old) {
+    if (!old.exists()) return true;
+    const QDateTime before = old.lastModified();
+    if (QFileInfo(temporary).lastModified() > before) return true;
+    QFile file(temporary);
+    return file.open(QIODevice::ReadWrite) &&
+           file.setFileTime(before.addMSecs(1), QFileDevice::FileModificationTime);
+}
+
+QVariantMap contentOf(QSettings& store) {
+    QVariantMap content;
+    for (const QString& key : store.allKeys()) content.insert(key, store.value(key));
+    return content;
+}
+
+// A key as QSettings reads it back: a damaged file can hold keys with empty sections ("/x",
+// "a//b") that QSettings writes out in their plain form.
+QString plainKey(const QString& key) {
+    return key.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/'));
+}
+
+// The texts of a file's content, by their plain keys.
+QMap<QString, QString> textsOf(const QVariantMap& content) {
+    QMap<QString, QString> texts;
+    for (auto v = content.cbegin(); v != content.cend(); ++v)
+        if (v.value().typeId() == QMetaType::QString)
+            texts.insert(plainKey(v.key()), v.value().toString());
+    return texts;
+}
+
+// Whether a file read back holds every text that was meant to be written, unchanged. Values of
+// other types come only from a damaged or hand-edited file: they read as absent anyway, and
+// QSettings does not write them all back in a form that reads the same.
+bool holdsTexts(const QVariantMap& read, const QVariantMap& meant) {
+    const QMap<QString, QString> found = textsOf(read);
+    const QMap<QString, QString> texts = textsOf(meant);
+    for (auto t = texts.cbegin(); t != texts.cend(); ++t) {
+        const auto f = found.find(t.key());
+        if (f == found.cend() || f.value() != t.value()) return false;
+    }
+    return true;
+}
+
+// Renames a file, replacing any file of the new name in one step.
+bool renamed(const QString& from, const QString& to) {
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+// The rename of the new file lives in the folder: syncing the folder makes the new name durable
+// too, so the save is on disk when it returns, not merely in the file system's cache.
 void syncFolder(const QString& folder) {
 #ifdef Q_OS_UNIX
     const int fd =
@@ -36,6 +128,69 @@ void syncFolder(const QString& folder) {
 #else
     Q_UNUSED(folder);
 #endif
+}
+
+// What a change made of the copy of the store.
+struct ChangedCopy {
+    bool written = false;  // the copy holds the change (or the change named nothing)
+    bool changed = false;  // the change named some values
+    QVariantMap content;   // everything the copy was meant to hold
+};
+
+// Lets `change` read the copy and writes the values it returns into it.
+ChangedCopy changeCopy(const QString& copy, const SettingsStore::Change& change) {
+    ChangedCopy result;
+    // The copy has a name no QSettings object of this process has seen, so it is parsed afresh:
+    // `change` reads the store exactly as it is now.
+    QSettings store(copy, QSettings::IniFormat);
+    // Never fall back to writing over the copy in place: a full disk would leave it half written.
+    store.setAtomicSyncRequired(true);
+    const std::vector<Setting> values =
+        change([&store](const std::string& section, const std::string& key) {
+            return textOf(store, section, key);
+        });
+    for (const Setting& s : values) store.setValue(settingsKey(s.section, s.key), qs(s.value));
+    result.changed = !values.empty();
+    store.sync();
+    // A format error only says the old file was damaged; the new one has been written whole.
+    result.written = store.status() != QSettings::AccessError;
+    if (result.written && result.changed) result.content = contentOf(store);
+    return result;
+}
+
+// Renames the written copy over the store. QSettings reports success even when the last bytes of
+// a file could not be written (a full disk), so the copy is first read back under a name that no
+// QSettings object has seen, and replaces the store only when it holds exactly what was meant.
+bool putInPlace(const QString& copy, const QString& path, const QFileInfo& old,
+                const QVariantMap& meant) {
+    const QString checked = copy + QStringLiteral("-checked");
+    bool whole = renamed(copy, checked);
+    if (whole) {
+        QSettings readBack(checked, QSettings::IniFormat);
+        whole = readBack.status() == QSettings::NoError && holdsTexts(contentOf(readBack), meant);
+    }
+    if (whole && old.exists()) QFile::setPermissions(checked, old.permissions());
+    const bool replaced = whole && dateAfter(checked, old) && renamed(checked, path);
+    QFile::remove(checked);
+    if (replaced) syncFolder(QFileInfo(path).absolutePath());
+    return replaced;
+}
+
+// One save, under the lock: the store is copied, changed and put back in one rename.
+bool replaceStore(const QString& path, const SettingsStore::Change& change) {
+    removeLeftovers(path);
+    const QFileInfo old(path);
+    // A folder in the file's place, or a file made read-only, is not to be replaced.
+    if (old.exists() && (!old.isFile() || !old.isWritable())) return false;
+    const QString copy = temporaryPrefix(path) +
+                         QString::number(QCoreApplication::applicationPid()) + QLatin1Char('-') +
+                         QString::number(++saveNumber);
+    if (old.exists() && !QFile::copy(path, copy)) return false;
+    const ChangedCopy changed = changeCopy(copy, change);
+    const bool saved =
+        changed.written && (!changed.changed || putInPlace(copy, path, old, changed.content));
+    QFile::remove(copy);
+    return saved;
 }
 
 }  // namespace
@@ -50,32 +205,25 @@ QString QtSettingsStore::filePath(const std::string& app) const {
     return folder_ + QLatin1Char('/') + qs(app) + QStringLiteral(".ini");
 }
 
+std::string QtSettingsStore::location(const std::string& app) {
+    return QDir::toNativeSeparators(filePath(app)).toStdString();
+}
+
 std::optional<std::string> QtSettingsStore::get(const std::string& app, const std::string& section,
                                                 const std::string& key) {
     QSettings store(filePath(app), QSettings::IniFormat);
-    const QVariant value = store.value(settingsKey(section, key));
-    // Only texts are ours. Anything else comes from a damaged or hand-edited file (an unquoted
-    // list, a serialised Qt type) and reads as absent, so the caller uses its default.
-    if (value.typeId() == QMetaType::QString) return value.toString().toStdString();
-    return std::nullopt;
+    return textOf(store, section, key);
 }
 
-void QtSettingsStore::save(const std::string& app, const std::string& section,
-                           const std::string& key, const std::string& value) {
+bool QtSettingsStore::update(const std::string& app, const Change& change) {
     const QString path = filePath(app);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSettings store(path, QSettings::IniFormat);
-    // Never fall back to writing over the old file in place: a crash in the middle of that would
-    // leave a broken store behind.
-    store.setAtomicSyncRequired(true);
-    store.setValue(settingsKey(section, key), qs(value));
-    store.sync();
-    // A format error only says the old file was damaged; the new one has been written whole.
-    if (store.status() == QSettings::AccessError) {
-        qWarning("Settings could not be saved to %s", qPrintable(path));
-        return;
+    bool saved = QDir().mkpath(QFileInfo(path).absolutePath());
+    if (saved) {
+        const StoreLock lock(path + QStringLiteral(".guard"), kLockPatience);
+        saved = lock.held() && replaceStore(path, change);
     }
-    syncFolder(QFileInfo(path).absolutePath());
+    if (!saved) qWarning("Settings could not be saved to %s", qPrintable(path));
+    return saved;
 }
 
 }  // namespace rt::qt

@@ -16,10 +16,15 @@ namespace rt::qt {
 // whatever characters they hold. Key names keep their case.
 //
 // A file that cannot be read or parsed never fails a read: the key reads as absent, so the caller
-// falls back to its default. A save replaces the whole file atomically (a temporary file renamed
-// over the old one) and flushes it to disk before it returns; a save that cannot be written is
-// reported on the Qt warning channel and otherwise ignored, as the store's callers have no error
-// path of their own.
+// falls back to its default.
+//
+// A save (update) takes the store's lock ("<file>.guard", the system's file lock, which dies with
+// its holder), copies the file as it is now to a fresh temporary file beside it, lets `change`
+// read that copy, writes the changed keys into it, flushes it to disk and renames it over the
+// file, so the store is replaced once per save, atomically, whatever number of keys it changes.
+// Temporary files left by a save that was killed are removed by the next save. A file or folder
+// that cannot be written, or a full disk, makes the save return false and leaves the file as it
+// was.
 class QtSettingsStore : public SettingsStore {
   public:
     QtSettingsStore();
@@ -27,8 +32,8 @@ class QtSettingsStore : public SettingsStore {
 
     std::optional<std::string> get(const std::string& app, const std::string& section,
                                    const std::string& key) override;
-    void save(const std::string& app, const std::string& section, const std::string& key,
-              const std::string& value) override;
+    bool update(const std::string& app, const Change& change) override;
+    std::string location(const std::string& app) override;
 
     // The file that holds an application's settings.
     QString filePath(const std::string& app) const;

@@ -20,10 +20,10 @@ class FailingSettings : public rt::SettingsStore {
                                    const std::string&) override {
         throw rt::RuntimeError(rt::kInvalidProcedureCall, "store unreadable");
     }
-    void save(const std::string&, const std::string&, const std::string&,
-              const std::string&) override {
+    bool update(const std::string&, const Change&) override {
         throw rt::RuntimeError(rt::kInvalidProcedureCall, "store unreadable");
     }
+    std::string location(const std::string&) override { return ""; }
 };
 
 class StartUp : public ::testing::Test {

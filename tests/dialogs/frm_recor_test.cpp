@@ -169,4 +169,50 @@ TEST_F(RecordsTable, ValidTableIsNotRewrittenOnUnload) {
     EXPECT_TRUE(services.settings.saveLog.empty());
 }
 
+TEST_F(RecordsTable, WholeTableIsSavedInOneReplacement) {
+    storeScores({900, 800, 700, 600, 500, 400, 300, 200, 100, 50});
+    services.settings.saveLog.clear();
+    offer(1, 750, "Cid");
+    EXPECT_EQ(services.settings.replacements, 1);
+    EXPECT_EQ(services.settings.saveLog.size(), 10u);
+    EXPECT_EQ(storedScores(), (std::vector<int>{900, 800, 750, 700, 600, 500, 400, 300, 200, 100}));
+}
+
+// Another copy of the game on the same store saves its own record while this one's table is open.
+TEST_F(RecordsTable, RecordSavedByAnotherCopyWhileTheTableWasOpenIsKept) {
+    storeScores({900, 800});  // DataNed3 to DataNed10 missing: the table is repaired on unloading
+    frmRecor& table = frmRecor::instance();
+    storeScores({900, 850, 800, 0, 0, 0, 0, 0, 0, 0});
+    table.cmdOK.onClick();
+    EXPECT_EQ(storedScores(), (std::vector<int>{900, 850, 800, 0, 0, 0, 0, 0, 0, 0}));
+
+    // A table the other copy left damaged is repaired from what it holds now.
+    storeScores({900, 800});
+    frmRecor& again = frmRecor::instance();
+    storeScores({900, 850, 800});
+    again.cmdOK.onClick();
+    EXPECT_EQ(storedScores(), (std::vector<int>{900, 850, 800, 0, 0, 0, 0, 0, 0, 0}));
+}
+
+TEST_F(RecordsTable, RecordSavedByAnotherCopyDuringTheNamePromptIsKept) {
+    storeScores({900, 800, 700, 600, 500, 400, 300, 200, 100, 50});
+    services.dialogs.inputAnswers = {"Zed"};
+    services.dialogs.whileAsking = [this] {
+        storeScores({900, 800, 700, 650, 600, 500, 400, 300, 200, 100});
+    };
+    offer(1, 750, "Player 1");
+    EXPECT_EQ(storedScores(), (std::vector<int>{900, 800, 750, 700, 650, 600, 500, 400, 300, 200}));
+    EXPECT_EQ(DecodificaRecorde(stored()["DataNed3"])->nome, "Zed");
+}
+
+TEST_F(RecordsTable, TableLoadedEarlierIsReadAgainBeforeATotalIsJudged) {
+    frmRecor::instance();  // empty: any total would enter
+    storeScores({900, 800, 700, 600, 500, 400, 300, 200, 100, 50});
+    services.settings.saveLog.clear();
+    offer(1, 40, "Ann");
+    EXPECT_EQ(timesShown(), 0);
+    EXPECT_TRUE(services.settings.saveLog.empty());
+    EXPECT_EQ(storedScores(), (std::vector<int>{900, 800, 700, 600, 500, 400, 300, 200, 100, 50}));
+}
+
 }  // namespace

@@ -86,4 +86,36 @@ TEST(RecordEntry, DamagedTextsAreRefused) {
     EXPECT_FALSE(DecodificaRecorde(valid.substr(1)));
 }
 
+// Entries as players' stores hold them. They must always read: a change of the alphabet, the key
+// or the layout would make every stored table unreadable, and the repair on unloading would then
+// wipe it.
+TEST(RecordEntry, StoredEntriesOfTodaysFormStillRead) {
+    struct Sample {
+        const char* stored;
+        EntradaDeRecorde entry;
+    };
+    const Sample samples[] = {
+        {"9TZGoTcK6gpgbZqrMczpc-7UUUsTGfrMlpnoZzKcmsvPDR8ptDE3C8IRrW7_eZf9d9j2mVT3A8u7UnWvX3w4_"
+         "3yYdEs"
+         "no3trgHZYwZXbzXaJbtbxbZVxSt-RH5fuDDnk16a0OM43xNR5SX9ty7",
+         {1944, "Ana", "2024-03-09"}},
+        {"9T6KhKci4nqsH6qrMczpc-7UUUsTGfrMlpnoZzKcmsvPDR8ptDE3C8IRrW7_eZf9d9j2mVT3A8u7UnWvX3w4_"
+         "3yYdEs"
+         "no3trgHZYwZXbzXaJbtbxbZVxSt-RH5fuDDnki62zOM23xCR5SXM6vB",
+         {}},
+        {"9D_GXGcG6NpTXrX2zLepjGDvlblE3BQkXpLAgEKcmsvPDR8ptDE3C8IRrW7_eZf9d9j2mVT3A8u7UnWvX3w4_"
+         "3yYdEs"
+         "no3trgHZYwZXbzXaJbtbxbZVxSt-RH5fuDDnkt_p1Oka3nFR5SXD-ef",
+         {99999, "João Çaçapá", "1999-12-31"}},
+        {"9T6nyRcvNncTQ9PwLcjIjGdKUUsTGfrMlpnoZzKcmsvPDR8ptDE3C8IRrW7_eZf9d9j2mVT3A8u7UnWvX3w4_"
+         "3yYdEs"
+         "no3trgHZYwZXbzXaJbtbxbZVxSt-RH5fuDDnk164zOMB3xFR5SX-wZd",
+         {512, "🎲 Zé", "2030-01-01"}},
+    };
+    for (const Sample& sample : samples) {
+        EXPECT_EQ(DecodificaRecorde(sample.stored), sample.entry) << sample.entry.nome;
+        EXPECT_EQ(CodificaRecorde(sample.entry), sample.stored) << sample.entry.nome;
+    }
+}
+
 }  // namespace

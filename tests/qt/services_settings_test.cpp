@@ -218,11 +218,11 @@ TEST_F(SettingsStore, ValuesThatAreNotTextsReadAsAbsent) {
     EXPECT_EQ(store.get(kApp, "MainForm", "Language"), "1");
 }
 
-TEST_F(SettingsStore, UnreadableFileReadsAsAbsentAndSaveDoesNotThrow) {
+TEST_F(SettingsStore, UnreadableFileReadsAsAbsentAndSaveFails) {
     // A folder where the file should be: it can be neither read nor replaced.
     ASSERT_TRUE(QDir(dir.path()).mkdir("Tuvel Quopa.ini"));
     EXPECT_EQ(store.get(kApp, "MainForm", "Language"), std::nullopt);
-    EXPECT_NO_THROW(store.save(kApp, "MainForm", "Language", "1"));
+    EXPECT_FALSE(store.save(kApp, "MainForm", "Language", "1"));
     EXPECT_EQ(store.get(kApp, "MainForm", "Language"), std::nullopt);
 }
 

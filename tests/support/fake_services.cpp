@@ -13,10 +13,18 @@ std::optional<std::string> FakeSettings::get(const std::string&, const std::stri
     return k->second;
 }
 
-void FakeSettings::save(const std::string&, const std::string& section, const std::string& key,
-                        const std::string& value) {
-    values[section][key] = value;
-    saveLog.push_back(section + "/" + key + "=" + value);
+bool FakeSettings::update(const std::string& app, const Change& change) {
+    if (!writable) return false;
+    const std::vector<rt::Setting> changes =
+        change([this, &app](const std::string& section, const std::string& key) {
+            return get(app, section, key);
+        });
+    for (const rt::Setting& s : changes) {
+        values[s.section][s.key] = s.value;
+        saveLog.push_back(s.section + "/" + s.key + "=" + s.value);
+    }
+    if (!changes.empty()) ++replacements;
+    return true;
 }
 
 int FakeDialogs::msgBox(const std::string& prompt, int style, const std::string& title) {
@@ -32,6 +40,7 @@ int FakeDialogs::msgBox(const std::string& prompt, int style, const std::string&
 std::string FakeDialogs::inputBox(const std::string& prompt, const std::string& title,
                                   const std::string& defaultText) {
     inputs.push_back({prompt, 0, title});
+    if (whileAsking) whileAsking();
     if (!inputAnswers.empty()) {
         std::string a = inputAnswers.front();
         inputAnswers.pop_front();

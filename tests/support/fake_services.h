@@ -22,12 +22,17 @@ class FakeSettings : public rt::SettingsStore {
   public:
     std::optional<std::string> get(const std::string& app, const std::string& section,
                                    const std::string& key) override;
-    void save(const std::string& app, const std::string& section, const std::string& key,
-              const std::string& value) override;
+    bool update(const std::string& app, const Change& change) override;
+    std::string location(const std::string&) override { return path; }
 
     // Direct access: values[section][key] of the game's application name.
     std::map<std::string, std::map<std::string, std::string>> values;
     std::vector<std::string> saveLog;  // "section/key=value"
+    // How many times the stored data was replaced: once per update that saved something.
+    int replacements = 0;
+    // False: the store cannot be written, and every update fails.
+    bool writable = true;
+    std::string path = "/home/player/.config/Ostrelo/Tuvel Quopa.ini";
 };
 
 // Message and input boxes: records what was shown; answers from a queue (default: OK / Yes for
@@ -47,6 +52,8 @@ class FakeDialogs : public rt::Dialogs {
     std::vector<Shown> inputs;  // style unused
     std::deque<int> answers;
     std::deque<std::string> inputAnswers;
+    // Runs while an input box waits for its answer.
+    std::function<void()> whileAsking;
 };
 
 class FakeHelp : public rt::HelpViewer {

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "app/module1.h"
+#include "app/settings_save.h"
 #include "game/sheet/sheet_model.h"
 #include "runtime/values.h"
 
@@ -44,6 +45,7 @@ void GameFixture::SetUp() {
     programDir = makeProgramFolder(std::string(info->test_suite_name()) + "." + info->name());
     rt::app().setPath(programDir.substr(0, programDir.size() - 1));
     quopa::Idioma = "1";
+    quopa::AvisouFalhaNaGravacao = false;
     rt::setRandomSource(nullptr);
 }
 

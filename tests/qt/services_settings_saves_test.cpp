@@ -1,0 +1,348 @@
+// Saves of the settings store under stress: processes killed in the middle of a save, two copies
+// of the game saving at once, locks of dead processes, stores that cannot be written.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/module1.h"
+#include "app/settings_save.h"
+#include "dialogs/records_store.h"
+#include "runtime/app.h"
+#include "runtime/qt/qt_settings.h"
+#include "tests/support/fake_services.h"
+
+namespace {
+
+using quopa::CodificaRecorde;
+using quopa::EntradaDeRecorde;
+using rt::qt::QtSettingsStore;
+
+const std::string kApp = "Tuvel Quopa";
+
+class SettingsSaves : public testing::Test {
+  protected:
+    QTemporaryDir dir{QString::fromStdString(::testing::TempDir()) + "settings-XXXXXX"};
+    QtSettingsStore store{dir.path().toStdString()};
+
+    QString file() const { return store.filePath(kApp); }
+    QStringList folderContent() const {
+        return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+    // The scores of the records table as stored, best first; -1 for an entry that does not read.
+    std::vector<int> storedScores() {
+        std::vector<int> scores;
+        for (const EntradaDeRecorde& e : quopa::LeRecordes(reader()).entradas)
+            scores.push_back(e.pontos);
+        return scores;
+    }
+    bool tableIsWhole() { return !quopa::LeRecordes(reader()).reparada; }
+    rt::SettingsStore::Reader reader() {
+        return [this](const std::string& section, const std::string& key) {
+            return store.get(kApp, section, key);
+        };
+    }
+    void storeTable(std::vector<int> scores) {
+        std::vector<rt::Setting> keys;
+        for (std::size_t i = 0; i < scores.size(); ++i)
+            keys.push_back({"Sething", quopa::ChaveDoRecorde(int(i) + 1),
+                            CodificaRecorde({scores[i], "Old", "2024-01-01"})});
+        ASSERT_TRUE(store.save(kApp, keys));
+    }
+};
+
+// The game's services in a child process: this store, and dialogs that answer at once.
+struct ChildServices {
+    explicit ChildServices(QtSettingsStore& store) {
+        rt::Services s;
+        s.settings = &store;
+        s.dialogs = &dialogs;
+        rt::app().install(s);
+    }
+    testing_support::FakeDialogs dialogs;
+};
+
+// Waits until the child has died, leaving it unreaped: a dead process that still has its pid.
+void waitForDeath(pid_t child) {
+    siginfo_t info{};
+    ::waitid(P_PID, static_cast<id_t>(child), &info, WEXITED | WNOWAIT);
+}
+
+int reap(pid_t child) {
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return status;
+}
+
+double secondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// A copy of the game that enters new records, one after the other, as fast as it can, each one
+// point above the best: every new record shifts the whole table down by one.
+[[noreturn]] void enterRecordsForever(QtSettingsStore& store) {
+    ChildServices services(store);
+    std::vector<EntradaDeRecorde> table = quopa::LeRecordes().entradas;
+    for (;;) {
+        const int best = table.front().pontos;
+        quopa::GravaNovoRecorde({best + 1, "Round", "2024-02-02"}, table);
+    }
+}
+
+TEST_F(SettingsSaves, KillAtAnyMomentOfARecordsSaveLeavesAWholeTable) {
+    storeTable({100, 99, 98, 97, 96, 95, 94, 93, 92, 91});
+    std::mt19937 random(20261207);
+    int best = 100;
+    for (int kill = 0; kill < 25; ++kill) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) enterRecordsForever(store);
+        ::usleep(static_cast<useconds_t>(500 + random() % 15000));
+        ::kill(child, SIGKILL);
+        waitForDeath(child);
+
+        // The killed save's lock is taken over at once, even before the dead child is reaped.
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_TRUE(store.update(
+            kApp, [](const rt::SettingsStore::Reader&) { return std::vector<rt::Setting>{}; }));
+        EXPECT_LT(secondsSince(start), 5.0);
+        reap(child);
+
+        // Whole: ten entries that read, in a run of ten scores from the best one down.
+        ASSERT_TRUE(tableIsWhole()) << "kill " << kill;
+        const std::vector<int> scores = storedScores();
+        ASSERT_GE(scores[0], best) << "kill " << kill;
+        for (int i = 0; i < 10; ++i) ASSERT_EQ(scores[i], scores[0] - i) << "kill " << kill;
+        best = scores[0];
+    }
+    EXPECT_GT(best, 100);  // the children did save
+    EXPECT_EQ(folderContent(), QStringList{"Tuvel Quopa.ini"});
+}
+
+TEST_F(SettingsSaves, TwoCopiesEnteringRecordsAtOnceKeepEveryRecord) {
+    int go[2];
+    ASSERT_EQ(::pipe(go), 0);
+    pid_t children[2];
+    for (int copy = 0; copy < 2; ++copy) {
+        children[copy] = ::fork();
+        ASSERT_GE(children[copy], 0);
+        if (children[copy] == 0) {
+            ChildServices services(store);
+            char start;
+            if (::read(go[0], &start, 1) != 1) ::_exit(2);
+            // Ann enters 1, 3, ... 39 and Bob 2, 4, ... 40, each as fast as he can: the best ten,
+            // 40 down to 31, come from the last rounds of both, when both save all the time.
+            for (int k = 1; k <= 20; ++k) {
+                std::vector<EntradaDeRecorde> table;
+                const std::string name = copy == 0 ? "Ann" : "Bob";
+                if (!quopa::GravaNovoRecorde({2 * k - 1 + copy, name, "2024-03-03"}, table))
+                    ::_exit(1);
+            }
+            ::_exit(0);
+        }
+    }
+    ASSERT_EQ(::write(go[1], "gg", 2), 2);
+    ::close(go[0]);
+    ::close(go[1]);
+    for (pid_t child : children) {
+        const int status = reap(child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    EXPECT_EQ(storedScores(), (std::vector<int>{40, 39, 38, 37, 36, 35, 34, 33, 32, 31}));
+}
+
+TEST_F(SettingsSaves, ASaveOfOneSectionKeepsWhatAnotherCopySavedInOthers) {
+    QtSettingsStore other(dir.path().toStdString());
+    storeTable({50, 40});
+    ASSERT_TRUE(other.save(kApp, "MainForm", "Players", "2"));
+    storeTable({70, 60, 50, 40});
+    ASSERT_TRUE(other.save(kApp, {{"Colors", "MainBack", "255"}, {"MainForm", "Total", "True"}}));
+    EXPECT_EQ(storedScores(), (std::vector<int>{70, 60, 50, 40, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(store.get(kApp, "MainForm", "Players"), "2");
+    EXPECT_EQ(store.get(kApp, "MainForm", "Total"), "True");
+    EXPECT_EQ(store.get(kApp, "Colors", "MainBack"), "255");
+}
+
+// Readers trust their parsed copy of the file while its size and modification time (to the
+// millisecond) stay the same, and the records table keeps the same size whatever it holds. A save
+// within the same tick of the file system's clock as the one before, or after a file dated ahead
+// by another machine's clock, would go unseen: every new file is dated after the one it replaces.
+TEST_F(SettingsSaves, ANewFileIsAlwaysDatedAfterTheOneItReplaces) {
+    QtSettingsStore reader(dir.path().toStdString());
+    const std::string first(146, 'a'), second(146, 'b');
+    ASSERT_TRUE(store.save(kApp, "Sething", "DataNed1", first));
+    const QDateTime ahead = QDateTime::currentDateTime().addSecs(3600);
+    {
+        QFile f(file());
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(ahead, QFileDevice::FileModificationTime));
+    }
+    ASSERT_EQ(reader.get(kApp, "Sething", "DataNed1"), first);
+    ASSERT_TRUE(store.save(kApp, "Sething", "DataNed1", second));
+    EXPECT_GT(QFileInfo(file()).lastModified(), ahead);
+    EXPECT_EQ(reader.get(kApp, "Sething", "DataNed1"), second);
+
+    for (int i = 0; i < 50; ++i) {
+        const std::string value(146, char('c' + i % 20));
+        ASSERT_TRUE(store.save(kApp, "Sething", "DataNed1", value));
+        ASSERT_EQ(reader.get(kApp, "Sething", "DataNed1"), value) << i;
+    }
+}
+
+TEST_F(SettingsSaves, LockOfASaveThatDiedIsTakenOverAtOnce) {
+    storeTable({30, 20, 10});
+    // A copy of the game killed in the middle of its save, holding the lock, its copy of the store
+    // half made.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        store.update(kApp, [](const rt::SettingsStore::Reader&) -> std::vector<rt::Setting> {
+            ::raise(SIGKILL);
+            return {};
+        });
+        ::_exit(0);
+    }
+    waitForDeath(child);
+    // And the lock file that a save of QSettings itself leaves when it is killed between making
+    // the file and writing its owner into it.
+    QFile stale(file() + ".lock");
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.close();
+    EXPECT_GT(folderContent().size(), 2);
+
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_TRUE(store.save(kApp, "MainForm", "Players", "2"));
+    EXPECT_LT(secondsSince(start), 5.0);
+    reap(child);
+    EXPECT_EQ(store.get(kApp, "MainForm", "Players"), "2");
+    EXPECT_EQ(storedScores(), (std::vector<int>{30, 20, 10, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(folderContent(), (QStringList{"Tuvel Quopa.ini", "Tuvel Quopa.ini.lock"}));
+}
+
+// Lowers the largest file this process may write, as a full disk would stop it; restored on
+// leaving.
+struct FullDisk {
+    explicit FullDisk(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        previous = ::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FullDisk() {
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        ::signal(SIGXFSZ, previous);
+    }
+    rlimit saved{};
+    sighandler_t previous;
+};
+
+QByteArray contentOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The disk fills up in the middle of the value being saved, or at the end of the file, in the
+// records table that follows the options.
+TEST_F(SettingsSaves, FullDiskFailsTheSaveAndKeepsTheOldFile) {
+    storeTable({30, 20, 10});
+    const QByteArray before = contentOf(file());
+    struct Case {
+        std::string value;
+        qint64 room;  // bytes the file may have beyond the old one
+    };
+    for (const Case& c : {Case{std::string(5000, 'x'), 100}, Case{"2", 10}}) {
+        {
+            FullDisk full(static_cast<rlim_t>(before.size() + c.room));
+            EXPECT_FALSE(store.save(kApp, "MainForm", "Players", c.value)) << c.room;
+        }
+        EXPECT_EQ(contentOf(file()), before) << c.room;
+        EXPECT_EQ(store.get(kApp, "MainForm", "Players"), std::nullopt);
+        EXPECT_EQ(folderContent(), QStringList{"Tuvel Quopa.ini"});
+    }
+    EXPECT_TRUE(store.save(kApp, "MainForm", "Players", "2"));
+    EXPECT_EQ(storedScores(), (std::vector<int>{30, 20, 10, 0, 0, 0, 0, 0, 0, 0}));
+}
+
+// Whatever a damaged file holds, a save replaces it with one that holds the saved value: a store
+// that was once damaged is not left unwritable for good.
+TEST_F(SettingsSaves, SaveOverADamagedFileSucceeds) {
+    const char* pieces[] = {"[",           "]",       "=",  "\n",         "@Variant(",
+                            "@ByteArray(", ",",       "\"", "\\",         "%",
+                            "key",         "Sething", "/",  "@Invalid()", "\\x",
+                            "\r",          ";",       "#",  "@Size(1 2)", "@Rect(1 2 3 4)",
+                            "@DateTime(",  "a b",     "//"};
+    std::mt19937 random(20261208);
+    for (int file = 0; file < 60; ++file) {
+        QByteArray damaged;
+        for (int i = 0; i < 300; ++i)
+            damaged += random() % 3 == 0 ? QByteArray(1, char(random()))
+                                         : QByteArray(pieces[random() % std::size(pieces)]);
+        QFile f(this->file());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(damaged);
+        f.close();
+        ASSERT_TRUE(store.save(kApp, "MainForm", "Language", "1")) << damaged.toStdString();
+        EXPECT_EQ(store.get(kApp, "MainForm", "Language"), "1");
+    }
+}
+
+TEST_F(SettingsSaves, FolderInPlaceOfTheFileFailsTheSave) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Tuvel Quopa.ini"));
+    EXPECT_FALSE(store.save(kApp, "MainForm", "Players", "2"));
+    EXPECT_EQ(store.get(kApp, "MainForm", "Players"), std::nullopt);
+    EXPECT_TRUE(QFileInfo(file()).isDir());
+}
+
+TEST_F(SettingsSaves, ReadOnlyFileOrFolderFailsTheSave) {
+    if (::geteuid() == 0) GTEST_SKIP() << "the superuser writes read-only files and folders";
+    storeTable({30});
+    ASSERT_TRUE(QFile::setPermissions(file(), QFile::ReadOwner));
+    EXPECT_FALSE(store.save(kApp, "MainForm", "Players", "2"));
+    ASSERT_TRUE(QFile::setPermissions(file(), QFile::ReadOwner | QFile::WriteOwner));
+
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    EXPECT_FALSE(store.save(kApp, "MainForm", "Players", "2"));
+    ASSERT_TRUE(
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    EXPECT_EQ(store.get(kApp, "MainForm", "Players"), std::nullopt);
+    EXPECT_EQ(storedScores()[0], 30);
+}
+
+// The player is told once, in his language, with the place of the file.
+TEST_F(SettingsSaves, StoreThatCannotBeWrittenIsNamedToThePlayerOnce) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Tuvel Quopa.ini"));
+    for (const char* idioma : {"0", "1"}) {
+        testing_support::FakeDialogs dialogs;
+        rt::Services s;
+        s.settings = &store;
+        s.dialogs = &dialogs;
+        rt::app().install(s);
+        quopa::Idioma = idioma;
+        quopa::AvisouFalhaNaGravacao = false;
+        EXPECT_FALSE(quopa::GravaConfiguracoes({{"MainForm", "Players", "2"}}));
+        std::vector<EntradaDeRecorde> table;
+        EXPECT_FALSE(quopa::GravaNovoRecorde({500, "Ann", "2024-01-01"}, table));
+        ASSERT_EQ(dialogs.messages.size(), 1u) << idioma;
+        EXPECT_NE(dialogs.messages[0].prompt.find(file().toStdString()), std::string::npos);
+        EXPECT_EQ(dialogs.messages[0].title, idioma == std::string("0") ? " Aviso" : " Warning");
+        EXPECT_EQ(table.front().pontos, 500);  // still shown in this run
+    }
+    rt::app().install(rt::Services{});
+}
+
+}  // namespace
