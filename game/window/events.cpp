@@ -100,6 +100,8 @@ void frmQUOPA::wireEvents() {
     wireMenu(this, mnuTotal, &F::mnuTotal_Click);
     wireMenu(this, MostC, &F::MostC_Click);
     wireMenu(this, mnuHabilitaTeclado, &F::mnuHabilitaTeclado_Click);
+    wireMenu(this, MnuCores, &F::MnuCores_Click);
+    wireMenu(this, mnuDados, &F::mnuDados_Click);
     mnuLingua.onClick = [this](int i) { mnuLingua_Click(i); };
     wireMenu(this, mnuPlacar, &F::mnuPlacar_Click);
     wireMenu(this, mnuAjuda, &F::mnuAjuda_Click);

@@ -15,12 +15,13 @@ namespace rt::qt {
 
 namespace {
 
-QString qs(const std::string& text) {
+// Named for this file alone: the files of the Qt layer are compiled in batches.
+QString settingsText(const std::string& text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 QString settingsKey(const std::string& section, const std::string& key) {
-    return qs(section) + QLatin1Char('/') + qs(key);
+    return settingsText(section) + QLatin1Char('/') + settingsText(key);
 }
 
 // QSaveFile syncs the new file's data before it renames it over the old one, but the rename
@@ -44,10 +45,10 @@ QtSettingsStore::QtSettingsStore()
     : folder_(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
               QStringLiteral("/Ostrelo")) {}
 
-QtSettingsStore::QtSettingsStore(const std::string& folder) : folder_(qs(folder)) {}
+QtSettingsStore::QtSettingsStore(const std::string& folder) : folder_(settingsText(folder)) {}
 
 QString QtSettingsStore::filePath(const std::string& app) const {
-    return folder_ + QLatin1Char('/') + qs(app) + QStringLiteral(".ini");
+    return folder_ + QLatin1Char('/') + settingsText(app) + QStringLiteral(".ini");
 }
 
 std::optional<std::string> QtSettingsStore::get(const std::string& app, const std::string& section,
@@ -68,7 +69,7 @@ void QtSettingsStore::save(const std::string& app, const std::string& section,
     // Never fall back to writing over the old file in place: a crash in the middle of that would
     // leave a broken store behind.
     store.setAtomicSyncRequired(true);
-    store.setValue(settingsKey(section, key), qs(value));
+    store.setValue(settingsKey(section, key), settingsText(value));
     store.sync();
     // A format error only says the old file was damaged; the new one has been written whole.
     if (store.status() == QSettings::AccessError) {
