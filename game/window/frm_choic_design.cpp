@@ -116,6 +116,7 @@ void frmChoic::designAnimation() {
     Label1.move(165, 345, 1860, 255);
     Label1.setCaption("&tempo de animação:");
     Label1.setBackStyle(rt::BackStyle::Transparent);
+    Label1.setUseMnemonic(true);
     Combo1.move(2070, 285, 1845, 315);
     for (const char* item : {"curta", "média", "longa"}) Combo1.addItem(item);
     // Neither kind is selected at design: selecting the current one when the dialog loads runs
