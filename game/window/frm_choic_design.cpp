@@ -61,6 +61,10 @@ void frmChoic::design() {
     designStamps();
     designAnimation();
     designButtons();
+    // The help key opens the dialog's topic over every part of it.
+    for (rt::Control* c : std::initializer_list<rt::Control*>{
+             &cmdHelp, &cmdSalvar, &cmdCancel, &Frame1, &Frame2, &Picture1, &Picture2, &Picture3})
+        c->setHelpContextID(400);
 }
 
 void frmChoic::designGallery() {
