@@ -7,6 +7,7 @@
 #include "runtime/app.h"
 #include "runtime/qt/convert.h"
 #include "runtime/qt/qt_clock.h"
+#include "runtime/qt/qt_colour_chooser.h"
 #include "runtime/qt/qt_dialogs.h"
 #include "runtime/qt/qt_display.h"
 #include "runtime/qt/qt_folders.h"
@@ -33,8 +34,9 @@ int main(int, char** argv) {
     rt::qt::QtDisplay display;
     rt::qt::QtSpecialFolders folders;
     rt::qt::QtInstanceLock instance;
+    rt::qt::QtColourChooser colours;
     rt::app().install(rt::Services{&settings, &dialogs, &help, &sound, &timers, &clock, &display,
-                                   &folders, &instance});
+                                   &folders, &instance, &colours});
 
     QApplication::setWindowIcon(QIcon(rt::qt::toPixmap(quopa::resources::icon(1))));
 

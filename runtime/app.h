@@ -19,6 +19,7 @@ struct Services {
     Display* display = nullptr;
     SpecialFolders* folders = nullptr;
     InstanceLock* instance = nullptr;
+    ColourChooser* colours = nullptr;
 };
 
 // The screen: its size in twips and the one mouse pointer of the whole program.
@@ -48,6 +49,7 @@ class App {
     Display& display() const { return *services_.display; }
     SpecialFolders& folders() const { return *services_.folders; }
     InstanceLock& instanceLock() const { return *services_.instance; }
+    ColourChooser& colours() const { return *services_.colours; }
 
     Screen& screen() { return screen_; }
 

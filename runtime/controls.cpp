@@ -24,6 +24,7 @@ void Label::copyDesignFrom(const Control& other) {
     setBorderStyle(o.borderStyle_);
     setAutoSize(o.autoSize_);
     setWordWrap(o.wordWrap_);
+    setUseMnemonic(o.useMnemonic_);
 }
 
 void Image::copyDesignFrom(const Control& other) {

@@ -32,6 +32,12 @@ class Label : public Control {
     void setAutoSize(bool on) { assign(autoSize_, on, Property::Appearance); }
     bool wordWrap() const { return wordWrap_; }
     void setWordWrap(bool on) { assign(wordWrap_, on, Property::Appearance); }
+    // With mnemonics on, an "&" in the caption marks an access key: it is not shown, the letter
+    // after it is underlined, and the key gives the focus to the next control of the label's
+    // container that takes the focus. Off unless asked, so that every other text shows as it
+    // stands.
+    bool useMnemonic() const { return useMnemonic_; }
+    void setUseMnemonic(bool on) { assign(useMnemonic_, on, Property::Appearance); }
 
     // The change event.
     std::function<void()> onChange;
@@ -45,6 +51,7 @@ class Label : public Control {
     BorderStyle borderStyle_ = BorderStyle::None;
     bool autoSize_ = false;
     bool wordWrap_ = false;
+    bool useMnemonic_ = false;
 };
 
 // A picture on the form.

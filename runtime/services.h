@@ -169,3 +169,17 @@ class InstanceLock {
 };
 
 }  // namespace rt
+
+namespace rt {
+
+// The system's standard colour chooser.
+class ColourChooser {
+  public:
+    virtual ~ColourChooser() = default;
+    // Lets the user pick a colour in a modal window titled `title`, starting from `initial` (a
+    // 24-bit colour, red in the low byte). Returns the colour picked, always a 24-bit colour, or
+    // nothing when the user cancels.
+    virtual std::optional<int32_t> choose(int32_t initial, const std::string& title) = 0;
+};
+
+}  // namespace rt

@@ -56,6 +56,8 @@ void wireMenus(frmQUOPA* f) {
     wireMenu(f, f->mnuTotal, &F::mnuTotal_Click);
     wireMenu(f, f->MostC, &F::MostC_Click);
     wireMenu(f, f->mnuHabilitaTeclado, &F::mnuHabilitaTeclado_Click);
+    wireMenu(f, f->MnuCores, &F::MnuCores_Click);
+    wireMenu(f, f->mnuDados, &F::mnuDados_Click);
     f->mnuLingua.onClick = [f](int i) { f->mnuLingua_Click(i); };
     wireMenu(f, f->mnuPlacar, &F::mnuPlacar_Click);
     wireMenu(f, f->mnuAjuda, &F::mnuAjuda_Click);

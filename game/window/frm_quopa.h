@@ -284,10 +284,12 @@ class frmQUOPA : public rt::Form {
     void PegaCores();
     void PoeCores();
     void SalvaCoresFquopa();
+    void MnuCores_Click();  // opens the colour dialog (game/window/style_menus.cpp)
 
     // Dice style (game/window/dice_style.cpp)
     void PegaDados();
     void SalvaDados();
+    void mnuDados_Click();  // opens the dice-picture dialog (game/window/style_menus.cpp)
 
     // ==========================================================================================
     // Scoring a box (game/sheet/scoring.cpp)

@@ -2,6 +2,7 @@
 // top, no margin, words wrapped unless the label sizes itself to one line).
 #include <QFontMetrics>
 #include <QLabel>
+#include <algorithm>
 
 #include "runtime/qt/convert.h"
 #include "runtime/qt/peers.h"
@@ -13,7 +14,10 @@ class LabelPeer : public ControlPeer {
   public:
     LabelPeer(Label& label, QWidget* parent) : LabelPeer(label, new QLabel(parent)) {}
     bool lightweight() const override { return true; }
-    void attached() override { autoSize(); }
+    void attached() override {
+        autoSize();
+        findBuddyLater();
+    }
 
   protected:
     void applyColors() override {
@@ -41,6 +45,7 @@ class LabelPeer : public ControlPeer {
                                   : QFrame::NoFrame);
         label_->setAutoFillBackground(l.backStyle() == BackStyle::Opaque);
         autoSize();
+        findBuddyLater();
     }
 
   private:
@@ -51,6 +56,27 @@ class LabelPeer : public ControlPeer {
         label_->setLineWidth(1);
     }
     const Label& model() const { return static_cast<const Label&>(*control_); }
+
+    // QLabel hides the "&" and underlines the access key only while it has a buddy. The
+    // controls after the label get their widgets after it, so the buddy is looked for once they
+    // exist.
+    void findBuddyLater() {
+        QMetaObject::invokeMethod(
+            this, [this] { findBuddy(); }, Qt::QueuedConnection);
+    }
+    void findBuddy() {
+        if (!control_) return;
+        QWidget* buddy = nullptr;
+        if (model().useMnemonic()) {
+            const auto& siblings = control_->parent()->children();
+            auto it = std::find(siblings.begin(), siblings.end(), control_);
+            for (; !buddy && it != siblings.end(); ++it) {
+                ControlPeer* peer = *it == control_ ? nullptr : peerOf(**it);
+                if (peer && peer->widget()->focusPolicy() != Qt::NoFocus) buddy = peer->widget();
+            }
+        }
+        label_->setBuddy(buddy);
+    }
 
     // Sizes an auto-sized label to its text and writes the size back into the control, so that
     // the program reads the size it sees.

@@ -2,11 +2,13 @@
 
 #include <optional>
 
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTextBrowser>
+#include <QWindow>
 
 namespace rt::qt {
 
@@ -50,6 +52,7 @@ void QtHelpViewer::show(const std::string& file, int context) {
             browser_->resize(size);
         }
     }
+    keepAboveModalWindow();
     browser_->setWindowTitle(QFileInfo(path).completeBaseName());
     browser_->setHtml(*page);
     // A new page starts at its top, where context 0, or a context the file has no anchor for,
@@ -58,6 +61,23 @@ void QtHelpViewer::show(const std::string& file, int context) {
     browser_->show();
     browser_->raise();
     browser_->activateWindow();
+}
+
+void QtHelpViewer::keepAboveModalWindow() {
+    // A modal dialog blocks every other window of the program: help asked for from one would
+    // show a page nobody can scroll, or none at all, below the main window. There the viewer is
+    // modal itself, above the dialog, which takes the input again when the viewer closes.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == browser_.get()) modal = nullptr;
+    const Qt::WindowModality modality = modal ? Qt::ApplicationModal : Qt::NonModal;
+    if (browser_->windowModality() != modality) {
+        // Qt takes a new modality only while the window is hidden.
+        browser_->hide();
+        browser_->setWindowModality(modality);
+    }
+    browser_->winId();
+    if (QWindow* window = browser_->windowHandle())
+        window->setTransientParent(modal ? modal->windowHandle() : nullptr);
 }
 
 }  // namespace rt::qt

@@ -16,7 +16,8 @@ namespace rt::qt {
 // at the start for context 0 or a context without an anchor. The window is reused and raised
 // when it is already open. A file that is missing or cannot be read shows nothing; show() never
 // throws. Links to anchors inside the page work; links to web addresses open in the user's
-// browser.
+// browser. Opened while a modal window of the program is up, the viewer is modal itself and stays
+// above that window, so the page can be read and scrolled; otherwise it is an ordinary window.
 class QtHelpViewer : public HelpViewer {
   public:
     QtHelpViewer();
@@ -28,6 +29,7 @@ class QtHelpViewer : public HelpViewer {
     QTextBrowser* window() const { return browser_.get(); }
 
   private:
+    void keepAboveModalWindow();
     std::unique_ptr<QTextBrowser> browser_;
 };
 

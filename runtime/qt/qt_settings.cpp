@@ -30,12 +30,13 @@ constexpr std::chrono::seconds kLockPatience{10};
 // Numbers the temporary files of this process's saves, so that no two of them share a name.
 std::atomic<unsigned> saveNumber{0};
 
-QString qs(const std::string& text) {
+// Named for this file alone: the files of the Qt layer are compiled in batches.
+QString settingsText(const std::string& text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 QString settingsKey(const std::string& section, const std::string& key) {
-    return qs(section) + QLatin1Char('/') + qs(key);
+    return settingsText(section) + QLatin1Char('/') + settingsText(key);
 }
 
 std::optional<std::string> textOf(QSettings& store, const std::string& section,
@@ -149,7 +150,8 @@ ChangedCopy changeCopy(const QString& copy, const SettingsStore::Change& change)
         change([&store](const std::string& section, const std::string& key) {
             return textOf(store, section, key);
         });
-    for (const Setting& s : values) store.setValue(settingsKey(s.section, s.key), qs(s.value));
+    for (const Setting& s : values)
+        store.setValue(settingsKey(s.section, s.key), settingsText(s.value));
     result.changed = !values.empty();
     store.sync();
     // A format error only says the old file was damaged; the new one has been written whole.
@@ -199,10 +201,10 @@ QtSettingsStore::QtSettingsStore()
     : folder_(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
               QStringLiteral("/Ostrelo")) {}
 
-QtSettingsStore::QtSettingsStore(const std::string& folder) : folder_(qs(folder)) {}
+QtSettingsStore::QtSettingsStore(const std::string& folder) : folder_(settingsText(folder)) {}
 
 QString QtSettingsStore::filePath(const std::string& app) const {
-    return folder_ + QLatin1Char('/') + qs(app) + QStringLiteral(".ini");
+    return folder_ + QLatin1Char('/') + settingsText(app) + QStringLiteral(".ini");
 }
 
 std::string QtSettingsStore::location(const std::string& app) {

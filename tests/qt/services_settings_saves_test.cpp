@@ -31,14 +31,14 @@ using quopa::CodificaRecorde;
 using quopa::EntradaDeRecorde;
 using rt::qt::QtSettingsStore;
 
-const std::string kApp = "Tuvel Quopa";
+const std::string kSavesApp = "Tuvel Quopa";
 
 class SettingsSaves : public testing::Test {
   protected:
     QTemporaryDir dir{QString::fromStdString(::testing::TempDir()) + "settings-XXXXXX"};
     QtSettingsStore store{dir.path().toStdString()};
 
-    QString file() const { return store.filePath(kApp); }
+    QString file() const { return store.filePath(kSavesApp); }
     QStringList folderContent() const {
         return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     }
@@ -53,7 +53,7 @@ class SettingsSaves : public testing::Test {
     bool tableIsWhole() { return !quopa::LeRecordes(reader()).reparada; }
     rt::SettingsStore::Reader reader() {
         return [this](const std::string& section, const std::string& key) {
-            return store.get(kApp, section, key);
+            return store.get(kSavesApp, section, key);
         };
     }
     void storeTable(std::vector<int> scores) {
@@ -61,7 +61,7 @@ class SettingsSaves : public testing::Test {
         for (std::size_t i = 0; i < scores.size(); ++i)
             keys.push_back({"Sething", quopa::ChaveDoRecorde(int(i) + 1),
                             CodificaRecorde({scores[i], "Old", "2024-01-01"})});
-        ASSERT_TRUE(store.save(kApp, keys));
+        ASSERT_TRUE(store.save(kSavesApp, keys));
     }
 };
 
@@ -117,8 +117,9 @@ TEST_F(SettingsSaves, KillAtAnyMomentOfARecordsSaveLeavesAWholeTable) {
 
         // The killed save's lock is taken over at once, even before the dead child is reaped.
         const auto start = std::chrono::steady_clock::now();
-        EXPECT_TRUE(store.update(
-            kApp, [](const rt::SettingsStore::Reader&) { return std::vector<rt::Setting>{}; }));
+        EXPECT_TRUE(store.update(kSavesApp, [](const rt::SettingsStore::Reader&) {
+            return std::vector<rt::Setting>{};
+        }));
         EXPECT_LT(secondsSince(start), 5.0);
         reap(child);
 
@@ -168,13 +169,14 @@ TEST_F(SettingsSaves, TwoCopiesEnteringRecordsAtOnceKeepEveryRecord) {
 TEST_F(SettingsSaves, ASaveOfOneSectionKeepsWhatAnotherCopySavedInOthers) {
     QtSettingsStore other(dir.path().toStdString());
     storeTable({50, 40});
-    ASSERT_TRUE(other.save(kApp, "MainForm", "Players", "2"));
+    ASSERT_TRUE(other.save(kSavesApp, "MainForm", "Players", "2"));
     storeTable({70, 60, 50, 40});
-    ASSERT_TRUE(other.save(kApp, {{"Colors", "MainBack", "255"}, {"MainForm", "Total", "True"}}));
+    ASSERT_TRUE(
+        other.save(kSavesApp, {{"Colors", "MainBack", "255"}, {"MainForm", "Total", "True"}}));
     EXPECT_EQ(storedScores(), (std::vector<int>{70, 60, 50, 40, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(store.get(kApp, "MainForm", "Players"), "2");
-    EXPECT_EQ(store.get(kApp, "MainForm", "Total"), "True");
-    EXPECT_EQ(store.get(kApp, "Colors", "MainBack"), "255");
+    EXPECT_EQ(store.get(kSavesApp, "MainForm", "Players"), "2");
+    EXPECT_EQ(store.get(kSavesApp, "MainForm", "Total"), "True");
+    EXPECT_EQ(store.get(kSavesApp, "Colors", "MainBack"), "255");
 }
 
 // Readers trust their parsed copy of the file while its size and modification time (to the
@@ -184,22 +186,22 @@ TEST_F(SettingsSaves, ASaveOfOneSectionKeepsWhatAnotherCopySavedInOthers) {
 TEST_F(SettingsSaves, ANewFileIsAlwaysDatedAfterTheOneItReplaces) {
     QtSettingsStore reader(dir.path().toStdString());
     const std::string first(146, 'a'), second(146, 'b');
-    ASSERT_TRUE(store.save(kApp, "Sething", "DataNed1", first));
+    ASSERT_TRUE(store.save(kSavesApp, "Sething", "DataNed1", first));
     const QDateTime ahead = QDateTime::currentDateTime().addSecs(3600);
     {
         QFile f(file());
         ASSERT_TRUE(f.open(QIODevice::ReadWrite));
         ASSERT_TRUE(f.setFileTime(ahead, QFileDevice::FileModificationTime));
     }
-    ASSERT_EQ(reader.get(kApp, "Sething", "DataNed1"), first);
-    ASSERT_TRUE(store.save(kApp, "Sething", "DataNed1", second));
+    ASSERT_EQ(reader.get(kSavesApp, "Sething", "DataNed1"), first);
+    ASSERT_TRUE(store.save(kSavesApp, "Sething", "DataNed1", second));
     EXPECT_GT(QFileInfo(file()).lastModified(), ahead);
-    EXPECT_EQ(reader.get(kApp, "Sething", "DataNed1"), second);
+    EXPECT_EQ(reader.get(kSavesApp, "Sething", "DataNed1"), second);
 
     for (int i = 0; i < 50; ++i) {
         const std::string value(146, char('c' + i % 20));
-        ASSERT_TRUE(store.save(kApp, "Sething", "DataNed1", value));
-        ASSERT_EQ(reader.get(kApp, "Sething", "DataNed1"), value) << i;
+        ASSERT_TRUE(store.save(kSavesApp, "Sething", "DataNed1", value));
+        ASSERT_EQ(reader.get(kSavesApp, "Sething", "DataNed1"), value) << i;
     }
 }
 
@@ -210,7 +212,7 @@ TEST_F(SettingsSaves, LockOfASaveThatDiedIsTakenOverAtOnce) {
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        store.update(kApp, [](const rt::SettingsStore::Reader&) -> std::vector<rt::Setting> {
+        store.update(kSavesApp, [](const rt::SettingsStore::Reader&) -> std::vector<rt::Setting> {
             ::raise(SIGKILL);
             return {};
         });
@@ -225,10 +227,10 @@ TEST_F(SettingsSaves, LockOfASaveThatDiedIsTakenOverAtOnce) {
     EXPECT_GT(folderContent().size(), 2);
 
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_TRUE(store.save(kApp, "MainForm", "Players", "2"));
+    EXPECT_TRUE(store.save(kSavesApp, "MainForm", "Players", "2"));
     EXPECT_LT(secondsSince(start), 5.0);
     reap(child);
-    EXPECT_EQ(store.get(kApp, "MainForm", "Players"), "2");
+    EXPECT_EQ(store.get(kSavesApp, "MainForm", "Players"), "2");
     EXPECT_EQ(storedScores(), (std::vector<int>{30, 20, 10, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(folderContent(), (QStringList{"Tuvel Quopa.ini", "Tuvel Quopa.ini.lock"}));
 }
@@ -268,13 +270,13 @@ TEST_F(SettingsSaves, FullDiskFailsTheSaveAndKeepsTheOldFile) {
     for (const Case& c : {Case{std::string(5000, 'x'), 100}, Case{"2", 10}}) {
         {
             FullDisk full(static_cast<rlim_t>(before.size() + c.room));
-            EXPECT_FALSE(store.save(kApp, "MainForm", "Players", c.value)) << c.room;
+            EXPECT_FALSE(store.save(kSavesApp, "MainForm", "Players", c.value)) << c.room;
         }
         EXPECT_EQ(contentOf(file()), before) << c.room;
-        EXPECT_EQ(store.get(kApp, "MainForm", "Players"), std::nullopt);
+        EXPECT_EQ(store.get(kSavesApp, "MainForm", "Players"), std::nullopt);
         EXPECT_EQ(folderContent(), QStringList{"Tuvel Quopa.ini"});
     }
-    EXPECT_TRUE(store.save(kApp, "MainForm", "Players", "2"));
+    EXPECT_TRUE(store.save(kSavesApp, "MainForm", "Players", "2"));
     EXPECT_EQ(storedScores(), (std::vector<int>{30, 20, 10, 0, 0, 0, 0, 0, 0, 0}));
 }
 
@@ -296,15 +298,15 @@ TEST_F(SettingsSaves, SaveOverADamagedFileSucceeds) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(damaged);
         f.close();
-        ASSERT_TRUE(store.save(kApp, "MainForm", "Language", "1")) << damaged.toStdString();
-        EXPECT_EQ(store.get(kApp, "MainForm", "Language"), "1");
+        ASSERT_TRUE(store.save(kSavesApp, "MainForm", "Language", "1")) << damaged.toStdString();
+        EXPECT_EQ(store.get(kSavesApp, "MainForm", "Language"), "1");
     }
 }
 
 TEST_F(SettingsSaves, FolderInPlaceOfTheFileFailsTheSave) {
     ASSERT_TRUE(QDir(dir.path()).mkdir("Tuvel Quopa.ini"));
-    EXPECT_FALSE(store.save(kApp, "MainForm", "Players", "2"));
-    EXPECT_EQ(store.get(kApp, "MainForm", "Players"), std::nullopt);
+    EXPECT_FALSE(store.save(kSavesApp, "MainForm", "Players", "2"));
+    EXPECT_EQ(store.get(kSavesApp, "MainForm", "Players"), std::nullopt);
     EXPECT_TRUE(QFileInfo(file()).isDir());
 }
 
@@ -312,14 +314,14 @@ TEST_F(SettingsSaves, ReadOnlyFileOrFolderFailsTheSave) {
     if (::geteuid() == 0) GTEST_SKIP() << "the superuser writes read-only files and folders";
     storeTable({30});
     ASSERT_TRUE(QFile::setPermissions(file(), QFile::ReadOwner));
-    EXPECT_FALSE(store.save(kApp, "MainForm", "Players", "2"));
+    EXPECT_FALSE(store.save(kSavesApp, "MainForm", "Players", "2"));
     ASSERT_TRUE(QFile::setPermissions(file(), QFile::ReadOwner | QFile::WriteOwner));
 
     ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
-    EXPECT_FALSE(store.save(kApp, "MainForm", "Players", "2"));
+    EXPECT_FALSE(store.save(kSavesApp, "MainForm", "Players", "2"));
     ASSERT_TRUE(
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    EXPECT_EQ(store.get(kApp, "MainForm", "Players"), std::nullopt);
+    EXPECT_EQ(store.get(kSavesApp, "MainForm", "Players"), std::nullopt);
     EXPECT_EQ(storedScores()[0], 30);
 }
 

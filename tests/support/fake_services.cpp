@@ -124,6 +124,14 @@ std::optional<std::string> FakeFolders::path(int folder) {
     return f->second;
 }
 
+std::optional<int32_t> FakeColourChooser::choose(int32_t initial, const std::string& title) {
+    asked.push_back({initial, title});
+    if (answers.empty()) return std::nullopt;
+    std::optional<int32_t> answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
 FakeServices::FakeServices() {
     install();
 }
@@ -135,7 +143,7 @@ FakeServices::~FakeServices() {
 
 void FakeServices::install() {
     rt::app().install(rt::Services{&settings, &dialogs, &help, &sound, &timers, &clock, &display,
-                                   &folders, &instance});
+                                   &folders, &instance, &colours});
     rt::screen().setMousePointer(0);
 }
 

@@ -140,6 +140,20 @@ class FakeInstanceLock : public rt::InstanceLock {
     bool another = false;
 };
 
+// The colour chooser: records every question (initial colour, title); answers from a queue, and
+// with the queue empty as a user who cancels.
+class FakeColourChooser : public rt::ColourChooser {
+  public:
+    struct Asked {
+        int32_t initial;
+        std::string title;
+    };
+    std::optional<int32_t> choose(int32_t initial, const std::string& title) override;
+
+    std::vector<Asked> asked;
+    std::deque<std::optional<int32_t>> answers;
+};
+
 // All the doubles, installed into rt::app() for the lifetime of the object (restores nothing:
 // every test installs its own).
 struct FakeServices {
@@ -152,6 +166,7 @@ struct FakeServices {
     HeadlessDisplay display;
     FakeFolders folders;
     FakeInstanceLock instance;
+    FakeColourChooser colours;
 
     FakeServices();
     ~FakeServices();

@@ -16,10 +16,10 @@ namespace {
 using testing_support::GameFixture;
 using testing_support::RecordingPeer;
 
-constexpr int kEmBaixo = 1380;
-constexpr int kSelecionado = 890;
+constexpr int kDadoEmBaixo = 1380;
+constexpr int kDadoSelecionado = 890;
 
-rt::Image& dado(quopa::frmQUOPA& f, int n) {
+rt::Image& dadoDaMesa(quopa::frmQUOPA& f, int n) {
     rt::Image* dados[] = {&f.imgSort1, &f.imgSort2, &f.imgSort3, &f.imgSort4, &f.imgSort5};
     return *dados[n - 1];
 }
@@ -129,7 +129,7 @@ TEST_P(AllDiceHeld, RefusesTheRollUntilADieIsPutDown) {
     const Recusa& r = GetParam();
     load();
     roll("12345");
-    for (int n = 1; n <= 5; ++n) dado(f(), n).onClick();
+    for (int n = 1; n <= 5; ++n) dadoDaMesa(f(), n).onClick();
     clicaERecusa(r);
     EXPECT_EQ(f().lblJogadas.caption(), "1");
     EXPECT_FALSE(f().Timer1.timerEnabled());
@@ -164,7 +164,7 @@ TEST_F(RollButton, FirstRollOfATurnPutsEveryDieDownAndClearsTheSummary) {
     load();
     roll("33335");
     f().imgSort1_Click();
-    ASSERT_EQ(f().imgSort1.top(), kSelecionado);
+    ASSERT_EQ(f().imgSort1.top(), kDadoSelecionado);
     ASSERT_TRUE(f().lblQuadra.visible());
     mark(f().lblD, 3);
     ASSERT_EQ(f().lblJogadas.caption(), "0");
@@ -175,7 +175,7 @@ TEST_F(RollButton, FirstRollOfATurnPutsEveryDieDownAndClearsTheSummary) {
 
     // Inside the roll, before any tick.
     for (int n = 1; n <= 5; ++n) {
-        EXPECT_EQ(dado(f(), n).top(), kEmBaixo) << "die " << n;
+        EXPECT_EQ(dadoDaMesa(f(), n).top(), kDadoEmBaixo) << "die " << n;
         EXPECT_EQ(face(f(), n).caption(), "0") << "die " << n;
     }
     EXPECT_EQ(f().lblSomaSelecionados.caption(), "0");
@@ -270,7 +270,7 @@ TEST_F(RollButton, DrawCoversEveryFaceUpToTheEndsOfTheGeneratorsRange) {
                  {0.5, "4"}, {5.0 / 6 - 1e-9, "5"}, {0.9999999999, "6"}};
     for (const Caso& c : casos) {
         rt::setRandomSource([r = c.r] { return r; });
-        f().imgSort1.setTop(kEmBaixo);
+        f().imgSort1.setTop(kDadoEmBaixo);
         f().RolaDados();
         EXPECT_EQ(f().Label1.caption(), c.face) << c.r;
         EXPECT_EQ(f().imgSort1.picture(), f().imgDado1[std::stoi(c.face)].picture());
