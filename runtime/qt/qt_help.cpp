@@ -6,7 +6,9 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 namespace rt::qt {
 
@@ -25,6 +27,14 @@ std::optional<QString> readPage(const QString& path) {
         text = end < 0 ? QString() : text.mid(end + 1);
     }
     return text;
+}
+
+// The title the page gives itself: its <title>, else its first heading, else the file's name.
+QString titleOf(const QTextBrowser& browser, const QString& path) {
+    QString title = browser.documentTitle().simplified();
+    for (QTextBlock b = browser.document()->begin(); title.isEmpty() && b.isValid(); b = b.next())
+        if (b.blockFormat().headingLevel() > 0) title = b.text().simplified();
+    return title.isEmpty() ? QFileInfo(path).completeBaseName() : title;
 }
 
 }  // namespace
@@ -50,8 +60,8 @@ void QtHelpViewer::show(const std::string& file, int context) {
             browser_->resize(size);
         }
     }
-    browser_->setWindowTitle(QFileInfo(path).completeBaseName());
     browser_->setHtml(*page);
+    browser_->setWindowTitle(titleOf(*browser_, path));
     // A new page starts at its top, where context 0, or a context the file has no anchor for,
     // leaves it.
     if (context != 0) browser_->scrollToAnchor(QString::number(context));

@@ -12,7 +12,8 @@ namespace rt::qt {
 
 // A help file is UTF-8 text: a first line that begins with "?_" (the mark of a valid help file,
 // not shown), then HTML with one anchor per help context (<a name="650">). show() opens the file
-// in one top-level window titled with the file's base name, scrolled to the context's anchor, or
+// in one top-level window titled as the page titles itself (its <title>, else its first heading,
+// else the file's base name), scrolled to the context's anchor, or
 // at the start for context 0 or a context without an anchor. The window is reused and raised
 // when it is already open. A file that is missing or cannot be read shows nothing; show() never
 // throws. Links to anchors inside the page work; links to web addresses open in the user's
