@@ -14,6 +14,7 @@
 #include "app/frm_splash.h"
 #include "app/module1.h"
 #include "dialogs/frm_recor.h"
+#include "dialogs/records_store.h"
 #include "game/window/frm_choic.h"
 #include "game/window/frm_quopa.h"
 #include "runtime/qt/convert.h"
@@ -34,10 +35,13 @@ struct Window {
     std::function<void()> discard;
 };
 
+// `before` runs before the window loads (to store what it reads), `scene` after.
 template <class F>
-Window window(const std::string& name, std::function<void(F&)> scene = nullptr) {
+Window window(const std::string& name, std::function<void(F&)> scene = nullptr,
+              std::function<void()> before = nullptr) {
     return Window{name,
-                  [scene]() -> rt::Form& {
+                  [scene, before]() -> rt::Form& {
+                      if (before) before();
                       F& form = rt::FormInstance<F>::get();
                       if (scene) scene(form);
                       return form;
@@ -60,6 +64,14 @@ void twoPlayersNoRollsLeft(frmQUOPA& f) {
     }
 }
 
+// A records table with no room to spare: ten long names, four-digit scores, dates.
+void storeFullTable() {
+    std::vector<quopa::EntradaDeRecorde> table;
+    for (int i = 0; i < quopa::kNumeroDeRecordes; ++i)
+        table.push_back({1500 - i * 37, "Maria Conceição", "2026-12-" + std::to_string(10 + i)});
+    quopa::SalvaRecordes(table);
+}
+
 // Every window of the game. A window added to the game is one line here.
 const Window kWindows[] = {
     window<quopa::frmSplash>("frmSplash"),
@@ -67,6 +79,7 @@ const Window kWindows[] = {
     window<frmQUOPA>("frmQUOPA_TwoPlayersNoRollsLeft", twoPlayersNoRollsLeft),
     window<quopa::frmChoic>("frmChoic"),
     window<quopa::frmRecor>("frmRecor"),
+    window<quopa::frmRecor>("frmRecor_FullTable", nullptr, storeFullTable),
     window<quopa::frmChamaAjuda>("frmChamaAjuda"),
 };
 
@@ -147,6 +160,12 @@ struct Crowded : rt::Form {
 };
 
 class CaptionRoom : public renderer_test::RendererTest {};
+
+TEST(CaptionFonts, AMissingFixedWidthFamilyStaysFixedWidth) {
+    // The records table lines its scores and dates up in "Courier New".
+    EXPECT_TRUE(QFontInfo(rt::qt::toQFont(rt::Font{"Courier New", 9})).fixedPitch());
+    EXPECT_FALSE(QFontInfo(rt::qt::toQFont(rt::Font{"MS Sans Serif", 9})).fixedPitch());
+}
 
 TEST_F(CaptionRoom, FindsCaptionsTooWideOrTooTallAndOnlyThose) {
     Crowded& form = make<Crowded>();
