@@ -2,13 +2,17 @@
 
 #include <array>
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QTranslator>
 #include <QVBoxLayout>
 
 namespace rt::qt {
@@ -88,9 +92,38 @@ void setModality(QWidget& box, int style) {
 
 }  // namespace
 
+QtDialogs::QtDialogs() = default;
+QtDialogs::~QtDialogs() = default;  // a translator takes itself out as it goes
+
+void QtDialogs::setLanguage(Language language) {
+    portuguese_ = language == Language::Portuguese;
+    // The translation is read from disk when a box first needs it, not on the way to the first
+    // window; once read, a switch of language takes effect at once.
+    if (translator_ || !portuguese_) applyLanguage();
+}
+
+void QtDialogs::applyLanguage() {
+    if (portuguese_ == installed_) return;
+    if (!portuguese_) {
+        QCoreApplication::removeTranslator(translator_.get());
+        installed_ = false;
+        return;
+    }
+    if (!translator_) {
+        translator_ = std::make_unique<QTranslator>();
+        // The game speaks Brazilian Portuguese ("Área de Trabalho"); the loader falls back to
+        // plain "pt" when only that file is there.
+        loaded_ = translator_->load(QLocale(QLocale::Portuguese, QLocale::Brazil), "qtbase", "_",
+                                    QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    }
+    // Without the file nothing is installed, and the buttons stay English.
+    installed_ = loaded_ && QCoreApplication::installTranslator(translator_.get());
+}
+
 int QtDialogs::msgBox(const std::string& prompt, int style, const std::string& title) {
     // Button sets 6 and 7 do not exist; the forms runtime shows OK for them.
     const ButtonSet& set = kButtonSets[std::size_t(style & 7) < kButtonSets.size() ? style & 7 : 0];
+    applyLanguage();
     QPointer<QMessageBox> box = new QMessageBox;
     box->setWindowTitle(qs(title));
     box->setTextFormat(Qt::PlainText);
@@ -110,6 +143,7 @@ int QtDialogs::msgBox(const std::string& prompt, int style, const std::string& t
 
 std::string QtDialogs::inputBox(const std::string& prompt, const std::string& title,
                                 const std::string& defaultText) {
+    applyLanguage();
     QPointer<QDialog> dialog = new QDialog;
     dialog->setWindowTitle(qs(title));
     auto* layout = new QVBoxLayout(dialog);

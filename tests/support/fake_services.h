@@ -38,15 +38,18 @@ class FakeDialogs : public rt::Dialogs {
         std::string prompt;
         int style;
         std::string title;
+        rt::Language language;  // of the box's own buttons
     };
     int msgBox(const std::string& prompt, int style, const std::string& title) override;
     std::string inputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override;
+    void setLanguage(rt::Language l) override { language = l; }
 
     std::vector<Shown> messages;
     std::vector<Shown> inputs;  // style unused
     std::deque<int> answers;
     std::deque<std::string> inputAnswers;
+    rt::Language language = rt::Language::English;  // the last language the program told
 };
 
 class FakeHelp : public rt::HelpViewer {
