@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
@@ -14,6 +15,10 @@
 #include <QPushButton>
 #include <QTranslator>
 #include <QVBoxLayout>
+#include <QWindow>
+
+#include "runtime/app.h"
+#include "runtime/qt/renderer_window.h"
 
 namespace rt::qt {
 
@@ -90,6 +95,31 @@ void setModality(QWidget& box, int style) {
     if (style & kSystemModal) box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
 }
 
+// F1 on a box opens the help as on the window the box stands over: the box has no help of its
+// own, and the question it asks belongs to that window.
+class HelpKey : public QObject {
+  public:
+    explicit HelpKey(QWidget& box)
+        : QObject(&box), owner_(qobject_cast<FormWindow*>(QApplication::activeWindow())) {
+        box.winId();
+        // The box's native window sees every key before the focused button or line edit.
+        box.windowHandle()->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress ||
+            static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1)
+            return false;
+        Form* form = owner_ ? owner_->form() : nullptr;
+        guard([form] { app().pressHelpKey(form); });
+        return true;
+    }
+
+  private:
+    QPointer<FormWindow> owner_;
+};
+
 }  // namespace
 
 QtDialogs::QtDialogs() = default;
@@ -134,6 +164,7 @@ int QtDialogs::msgBox(const std::string& prompt, int style, const std::string& t
     box->setDefaultButton(set.buttons[0]);
     box->setEscapeButton(set.escape);
     setModality(*box, style);
+    new HelpKey(*box);
     box->exec();
     if (!box) return answerOf(set.escape);  // destroyed while it ran, as the program ended
     const int answer = answerOf(box->standardButton(box->clickedButton()));
@@ -160,6 +191,7 @@ std::string QtDialogs::inputBox(const std::string& prompt, const std::string& ti
     layout->addWidget(buttons);
     edit->setFocus();
     setModality(*dialog, 0);
+    new HelpKey(*dialog);
     const int result = dialog->exec();
     if (!dialog) return {};
     const std::string text =

@@ -24,6 +24,9 @@ namespace rt::qt {
 // inputBox shows the prompt and a line edit that holds the default text, selected; OK returns the
 // text, Cancel, Escape and the close button return "".
 //
+// F1 on either box is the help key of the game window the box stands over (the active one when
+// it opened): the help opens at that window's context, in front of the box.
+//
 // In Portuguese the boxes use Qt's own Brazilian Portuguese translation (qtbase_pt_BR from Qt's
 // translations folder), installed for the whole program, so the standard buttons read "Sim",
 // "Não", "Cancelar". It is read from disk when the first box needs it; after that a switch of

@@ -9,6 +9,7 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QWindow>
 
 namespace rt::qt {
 
@@ -60,6 +61,7 @@ void QtHelpViewer::show(const std::string& file, int context) {
             browser_->resize(size);
         }
     }
+    standAboveModal();
     browser_->setHtml(*page);
     browser_->setWindowTitle(titleOf(*browser_, path));
     // A new page starts at its top, where context 0, or a context the file has no anchor for,
@@ -68,6 +70,19 @@ void QtHelpViewer::show(const std::string& file, int context) {
     browser_->show();
     browser_->raise();
     browser_->activateWindow();
+}
+
+void QtHelpViewer::standAboveModal() {
+    // Qt lets input through to the transient children of a modal window, and window managers
+    // keep a transient child above its parent: help asked for from a modal window (a dialog, a
+    // message or input box) stands in front of it and can be read and scrolled while it is open.
+    QWindow* modal = QGuiApplication::modalWindow();
+    browser_->winId();
+    QWindow* own = browser_->windowHandle();
+    if (!own || modal == own || own->transientParent() == modal) return;
+    // Qt decides whether a window is blocked when it is shown: a shown window is shown anew.
+    if (browser_->isVisible()) browser_->hide();
+    own->setTransientParent(modal);
 }
 
 }  // namespace rt::qt
