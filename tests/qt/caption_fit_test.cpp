@@ -50,13 +50,18 @@ Window window(const std::string& name, std::function<void(F&)> scene = nullptr,
 }
 
 // The main window in the middle of a two-player game: both sheets shown, both roll buttons asking
-// for a marking, totals and points written.
+// for a marking, the combinations of the dice named, totals and points written.
 void twoPlayersNoRollsLeft(frmQUOPA& f) {
     f.MnuJoga_Click(1);
     f.Jogad1.setCaption("0");
     f.Jogad2.setCaption("0");
     f.lblTgeral1.setCaption("Total:   1085");
     f.lblTgeral2.setCaption("Total:    385");
+    // Five sixes: every combination label gets its caption of the language, with its face.
+    for (rt::Label* face : {&f.Label1, &f.Label2, &f.Label3, &f.Label4, &f.Label5})
+        face->setCaption("6");
+    int16_t silent = 0;
+    f.VerificaCombinacoes(silent);
     for (auto* column : {&f.lblB, &f.lblSB}) {
         (*column)[8].setCaption("+30");
         (*column)[11].setCaption(" 48");
