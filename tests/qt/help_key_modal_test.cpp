@@ -123,6 +123,22 @@ TEST_F(ModalHelp, HelpOpenedBeforeTheModalDialogIsFreedByF1OnTheDialog) {
     dialog.show(rt::ShowMode::Modal);
 }
 
+TEST_F(ModalHelp, TheHelpStaysOpenAndUsableWhenTheModalDialogGoes) {
+    Dialog& dialog = make<Dialog>();
+    inModalLoop([&] {
+        renderer_test::typeKey(windowOf(dialog), Qt::Key_F1);
+        dialog.unload();
+    });
+    dialog.show(rt::ShowMode::Modal);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_NE(viewer.window(), nullptr);
+    EXPECT_TRUE(viewer.window()->isVisible());
+    EXPECT_TRUE(takesKeys(viewer.window()));
+    // Asked for again from a window that is not modal, it is a window of its own again.
+    viewer.show(rt::app().helpFile(), 0);
+    EXPECT_EQ(viewer.window()->windowHandle()->transientParent(), nullptr);
+}
+
 // A box opened over a shown game window; `act` runs once the box is up.
 class BoxHelp : public ModalHelp {
   protected:
