@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
