@@ -20,6 +20,11 @@ bool IdiomaPortugues() {
     return rt::Val(Idioma.str()) == 0;
 }
 
+void InformaIdioma() {
+    rt::app().dialogs().setLanguage(IdiomaPortugues() ? rt::Language::Portuguese
+                                                      : rt::Language::English);
+}
+
 void Main() {
     Idioma = "0";
     PegaIdioma();
@@ -36,6 +41,7 @@ void PegaIdioma() {
     } catch (const std::exception&) {
         Idioma = "0";
     }
+    InformaIdioma();
 }
 
 void VerificaInstancia() {

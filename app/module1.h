@@ -26,6 +26,9 @@ inline constexpr const char* kNomeAplicativo = "Tuvel Quopa";
 
 // The number value of the language: Val(Idioma).
 bool IdiomaPortugues();
+// Tells the runtime the language of Idioma, so that the standard buttons of message and input
+// boxes speak it as the messages do. Called whenever Idioma changes.
+void InformaIdioma();
 
 // The start procedure.
 void Main();

@@ -74,6 +74,9 @@ enum MsgBoxStyle : int {
 };
 enum MsgBoxResult : int { kAnswerOk = 1, kAnswerCancel = 2, kAnswerYes = 6, kAnswerNo = 7 };
 
+// The languages the program speaks.
+enum class Language { English, Portuguese };
+
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
@@ -82,6 +85,9 @@ class Dialogs {
     // Asks for a text; "" after Cancel, as the forms runtime gives it.
     virtual std::string inputBox(const std::string& prompt, const std::string& title,
                                  const std::string& defaultText) = 0;
+    // The language of the boxes' own texts (the standard buttons: Yes, No, OK, Cancel); English
+    // until told otherwise. The program tells it whenever its language changes.
+    virtual void setLanguage(Language language) = 0;
 };
 
 // Opens a help file at a context (0: its start).

@@ -14,7 +14,9 @@ install_missing() {
 }
 
 # What building and running the game needs.
-# Liberation Sans has the letter widths the window's captions were laid out for.
-BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins fonts-liberation)
+# Liberation Sans has the letter widths the window's captions were laid out for; Qt's own
+# translations give the message boxes their Portuguese buttons.
+BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins fonts-liberation
+                qt6-translations-l10n)
 # What the tests need besides.
 TEST_PACKAGES=(libgtest-dev clang-format xvfb xdotool x11-utils openbox desktop-file-utils)

@@ -270,6 +270,11 @@ void frmDemo::cmdFechar_Click() {
     unload();
 }
 
+namespace {
+// Room for "Passo 22 de 22" in the step count's font.
+constexpr int kLarguraPasso = 1800;
+}  // namespace
+
 void frmDemo::Form_Resize() {
     // The window is maximised: its parts share the client area, the sheet docked on the left,
     // the dice table beside it and the lesson taking the rest.
@@ -282,18 +287,23 @@ void frmDemo::Form_Resize() {
     picLicao.move(esquerda, 2 * kMargem, largura, altura);
 
     const int interna = largura - 2 * kMargem;
-    lblTitulo.move(kMargem, kMargem, interna, 480);
+    // A title has room for a second line on a narrow screen.
+    lblTitulo.move(kMargem, kMargem, interna, 780);
     const int topoBotoes = altura - kMargem - kAlturaBotao - 30;
-    lblTexto.move(kMargem, kMargem + 720, interna, std::max(600, topoBotoes - kMargem - 960));
+    lblTexto.move(kMargem, kMargem + 900, interna, std::max(600, topoBotoes - kMargem - 1260));
     cmdMostrar.move(kMargem, topoBotoes, kLarguraBotao, kAlturaBotao);
     int x = largura - kMargem - kLarguraBotao;
     for (rt::CommandButton* b : {&cmdFechar, &cmdProximo, &cmdAnterior}) {
         b->move(x, topoBotoes, kLarguraBotao, kAlturaBotao);
         x -= kLarguraBotao + 120;
     }
+    // The step count sits between the buttons, or above them on a screen too narrow for that.
     const int esquerdaPasso = kMargem + kLarguraBotao + 120;
-    lblPasso.move(esquerdaPasso, topoBotoes + 90,
-                  std::max(0, cmdAnterior.left() - 240 - esquerdaPasso), 300);
+    const int entreBotoes = cmdAnterior.left() - 240 - esquerdaPasso;
+    if (entreBotoes >= kLarguraPasso)
+        lblPasso.move(esquerdaPasso, topoBotoes + 90, entreBotoes, 300);
+    else
+        lblPasso.move(kMargem, topoBotoes - 360, interna, 300);
     // The pictures of the dice arrive after the window has loaded, before it is first shown.
     MostraDados();
 }

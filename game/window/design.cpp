@@ -78,7 +78,7 @@ void designLegend(rt::Label& legend, int row) {
     const Legend& l = kLegends[row - 1];
     // The legends keep their rows; they take the whole margin left of the grid, because the
     // fonts here are wider than the ones these narrow boxes were drawn for ("Quopa" would not fit).
-    legend.move(15, l.top, 450, l.height);
+    legend.move(0, l.top, 480, l.height);
     legend.setCaption(l.caption);
     legend.setAlignment(Alignment::Center);
     transparent(legend, LinhaCalculada(row) ? pal::kGrey : pal::kDarkBlue, font(7.5, true));
@@ -218,7 +218,7 @@ void frmQUOPA::designDiceTable() {
 
     for (rt::CommandButton* b : {&cmdPlay, &cmdPlay2}) {
         b->setCaption("&Roll  3");
-        b->setFont(font(12, true));
+        b->setFont(font(10.5, true));
         b->setHelpContextID(10);
     }
     cmdPlay.move(45, 2700, 1560, 840);

@@ -160,6 +160,7 @@ void frmQUOPA::mnuLingua_Click(int Index) {
         mnuLingua[0].setChecked(false);
         mnuLingua[1].setChecked(true);
         Idioma = "1";
+        InformaIdioma();
         PoeIngles();
     } else {
         mnuLingua[1].setChecked(false);
@@ -167,6 +168,7 @@ void frmQUOPA::mnuLingua_Click(int Index) {
         // The language becomes Portuguese only after its texts and help file are in place.
         PoePortugues();
         Idioma = "0";
+        InformaIdioma();
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <cmath>
+#include <initializer_list>
 #include <map>
 #include <tuple>
 #include <unordered_map>
@@ -28,14 +29,30 @@ namespace {
 // The family that stands in for a missing one. The windows were laid out for "MS Sans Serif",
 // whose letters are as wide as Arial's: a family of those widths keeps every caption inside its
 // box (the common default sans is about a sixth wider, which wraps the sheet's column header).
-// Without one of them, the default sans family.
+// A fixed-width family ("Courier New", which lines up the records table) gets a fixed-width
+// stand-in of Courier's widths. Without one of them, the default family of that kind.
+QString firstInstalled(std::initializer_list<const char*> families) {
+    for (const char* f : families)
+        if (QFontDatabase::hasFamily(f)) return QString(f);
+    return QString();
+}
+
+bool fixedWidth(const QString& family) {
+    for (const char* f : {"Courier", "Mono", "Console", "Fixed"})
+        if (family.contains(f, Qt::CaseInsensitive)) return true;
+    return false;
+}
+
 QString standIn(const QString& missing) {
-    static const QString narrowSans = [] {
-        for (const char* f : {"Microsoft Sans Serif", "Arial", "Liberation Sans", "Arimo",
-                              "Nimbus Sans", "Helvetica"})
-            if (QFontDatabase::hasFamily(f)) return QString(f);
-        return QString();
-    }();
+    if (fixedWidth(missing)) {
+        static const QString narrowMono = [] {
+            const QString f = firstInstalled({"Liberation Mono", "Cousine", "Nimbus Mono PS"});
+            return f.isEmpty() ? QFontDatabase::systemFont(QFontDatabase::FixedFont).family() : f;
+        }();
+        return narrowMono;
+    }
+    static const QString narrowSans = firstInstalled(
+        {"Microsoft Sans Serif", "Arial", "Liberation Sans", "Arimo", "Nimbus Sans", "Helvetica"});
     const bool sans = missing.contains("Sans", Qt::CaseInsensitive) || missing.isEmpty();
     return sans && !narrowSans.isEmpty() ? narrowSans : QGuiApplication::font().family();
 }

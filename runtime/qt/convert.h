@@ -35,7 +35,8 @@ inline std::string fromQString(const QString& text) {
 QColor toQColor(Color color);
 
 // The font a control asks for. A family that this system lacks ("MS Sans Serif" on most)
-// becomes the default sans family at the same point size and style.
+// becomes a sans family of the same letter widths at the same point size and style; a missing
+// fixed-width family ("Courier New") a fixed-width one.
 QFont toQFont(const Font& font);
 
 // The pixmap of a picture (null for an empty one). Conversions are cached by the picture's

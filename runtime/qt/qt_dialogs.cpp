@@ -2,14 +2,24 @@
 
 #include <array>
 
+#include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QTranslator>
 #include <QVBoxLayout>
+#include <QWindow>
+
+#include "runtime/app.h"
+#include "runtime/qt/renderer_window.h"
 
 namespace rt::qt {
 
@@ -86,11 +96,65 @@ void setModality(QWidget& box, int style) {
     if (style & kSystemModal) box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
 }
 
+// F1 on a box opens the help as on the window the box stands over: the box has no help of its
+// own, and the question it asks belongs to that window.
+class HelpKey : public QObject {
+  public:
+    explicit HelpKey(QWidget& box)
+        : QObject(&box), owner_(qobject_cast<FormWindow*>(QApplication::activeWindow())) {
+        box.winId();
+        // The box's native window sees every key before the focused button or line edit.
+        box.windowHandle()->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress ||
+            static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1)
+            return false;
+        Form* form = owner_ ? owner_->form() : nullptr;
+        guard([form] { app().pressHelpKey(form); });
+        return true;
+    }
+
+  private:
+    QPointer<FormWindow> owner_;
+};
+
 }  // namespace
+
+QtDialogs::QtDialogs() = default;
+QtDialogs::~QtDialogs() = default;  // a translator takes itself out as it goes
+
+void QtDialogs::setLanguage(Language language) {
+    portuguese_ = language == Language::Portuguese;
+    // The translation is read from disk when a box first needs it, not on the way to the first
+    // window; once read, a switch of language takes effect at once.
+    if (translator_ || !portuguese_) applyLanguage();
+}
+
+void QtDialogs::applyLanguage() {
+    if (portuguese_ == installed_) return;
+    if (!portuguese_) {
+        QCoreApplication::removeTranslator(translator_.get());
+        installed_ = false;
+        return;
+    }
+    if (!translator_) {
+        translator_ = std::make_unique<QTranslator>();
+        // The game speaks Brazilian Portuguese ("Área de Trabalho"); the loader falls back to
+        // plain "pt" when only that file is there.
+        loaded_ = translator_->load(QLocale(QLocale::Portuguese, QLocale::Brazil), "qtbase", "_",
+                                    QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    }
+    // Without the file nothing is installed, and the buttons stay English.
+    installed_ = loaded_ && QCoreApplication::installTranslator(translator_.get());
+}
 
 int QtDialogs::msgBox(const std::string& prompt, int style, const std::string& title) {
     // Button sets 6 and 7 do not exist; the forms runtime shows OK for them.
     const ButtonSet& set = kButtonSets[std::size_t(style & 7) < kButtonSets.size() ? style & 7 : 0];
+    applyLanguage();
     QPointer<QMessageBox> box = new QMessageBox;
     box->setWindowTitle(qs(title));
     box->setTextFormat(Qt::PlainText);
@@ -101,6 +165,7 @@ int QtDialogs::msgBox(const std::string& prompt, int style, const std::string& t
     box->setDefaultButton(set.buttons[0]);
     box->setEscapeButton(set.escape);
     setModality(*box, style);
+    new HelpKey(*box);
     box->exec();
     if (!box) return answerOf(set.escape);  // destroyed while it ran, as the program ended
     const int answer = answerOf(box->standardButton(box->clickedButton()));
@@ -110,6 +175,7 @@ int QtDialogs::msgBox(const std::string& prompt, int style, const std::string& t
 
 std::string QtDialogs::inputBox(const std::string& prompt, const std::string& title,
                                 const std::string& defaultText) {
+    applyLanguage();
     QPointer<QDialog> dialog = new QDialog;
     dialog->setWindowTitle(qs(title));
     auto* layout = new QVBoxLayout(dialog);
@@ -126,6 +192,7 @@ std::string QtDialogs::inputBox(const std::string& prompt, const std::string& ti
     layout->addWidget(buttons);
     edit->setFocus();
     setModality(*dialog, 0);
+    new HelpKey(*dialog);
     const int result = dialog->exec();
     if (!dialog) return {};
     const std::string text =

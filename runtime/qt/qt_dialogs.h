@@ -1,9 +1,12 @@
 // Message and input boxes on Qt widgets.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "runtime/services.h"
+
+class QTranslator;
 
 namespace rt::qt {
 
@@ -20,11 +23,31 @@ namespace rt::qt {
 //
 // inputBox shows the prompt and a line edit that holds the default text, selected; OK returns the
 // text, Cancel, Escape and the close button return "".
+//
+// F1 on either box is the help key of the game window the box stands over (the active one when
+// it opened): the help opens at that window's context, in front of the box.
+//
+// In Portuguese the boxes use Qt's own Brazilian Portuguese translation (qtbase_pt_BR from Qt's
+// translations folder), installed for the whole program, so the standard buttons read "Sim",
+// "Não", "Cancelar". It is read from disk when the first box needs it; after that a switch of
+// language installs or removes it at once. Without the file the buttons stay English.
 class QtDialogs : public Dialogs {
   public:
+    QtDialogs();
+    ~QtDialogs() override;
+
     int msgBox(const std::string& prompt, int style, const std::string& title) override;
     std::string inputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override;
+    void setLanguage(Language language) override;
+
+  private:
+    void applyLanguage();
+
+    std::unique_ptr<QTranslator> translator_;  // read on first use
+    bool loaded_ = false;                      // the translation file was found and read
+    bool portuguese_ = false;                  // the language the program told
+    bool installed_ = false;
 };
 
 }  // namespace rt::qt

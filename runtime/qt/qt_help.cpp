@@ -7,7 +7,9 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QWindow>
 
 namespace rt::qt {
@@ -27,6 +29,14 @@ std::optional<QString> readPage(const QString& path) {
         text = end < 0 ? QString() : text.mid(end + 1);
     }
     return text;
+}
+
+// The title the page gives itself: its <title>, else its first heading, else the file's name.
+QString titleOf(const QTextBrowser& browser, const QString& path) {
+    QString title = browser.documentTitle().simplified();
+    for (QTextBlock b = browser.document()->begin(); title.isEmpty() && b.isValid(); b = b.next())
+        if (b.blockFormat().headingLevel() > 0) title = b.text().simplified();
+    return title.isEmpty() ? QFileInfo(path).completeBaseName() : title;
 }
 
 }  // namespace
@@ -52,9 +62,9 @@ void QtHelpViewer::show(const std::string& file, int context) {
             browser_->resize(size);
         }
     }
-    keepAboveModalWindow();
-    browser_->setWindowTitle(QFileInfo(path).completeBaseName());
+    standAboveModal();
     browser_->setHtml(*page);
+    browser_->setWindowTitle(titleOf(*browser_, path));
     // A new page starts at its top, where context 0, or a context the file has no anchor for,
     // leaves it.
     if (context != 0) browser_->scrollToAnchor(QString::number(context));
@@ -63,21 +73,17 @@ void QtHelpViewer::show(const std::string& file, int context) {
     browser_->activateWindow();
 }
 
-void QtHelpViewer::keepAboveModalWindow() {
-    // A modal dialog blocks every other window of the program: help asked for from one would
-    // show a page nobody can scroll, or none at all, below the main window. There the viewer is
-    // modal itself, above the dialog, which takes the input again when the viewer closes.
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == browser_.get()) modal = nullptr;
-    const Qt::WindowModality modality = modal ? Qt::ApplicationModal : Qt::NonModal;
-    if (browser_->windowModality() != modality) {
-        // Qt takes a new modality only while the window is hidden.
-        browser_->hide();
-        browser_->setWindowModality(modality);
-    }
+void QtHelpViewer::standAboveModal() {
+    // Qt lets input through to the transient children of a modal window, and window managers
+    // keep a transient child above its parent: help asked for from a modal window (a dialog, a
+    // message or input box) stands in front of it and can be read and scrolled while it is open.
+    QWindow* modal = QGuiApplication::modalWindow();
     browser_->winId();
-    if (QWindow* window = browser_->windowHandle())
-        window->setTransientParent(modal ? modal->windowHandle() : nullptr);
+    QWindow* own = browser_->windowHandle();
+    if (!own || modal == own || own->transientParent() == modal) return;
+    // Qt decides whether a window is blocked when it is shown: a shown window is shown anew.
+    if (browser_->isVisible()) browser_->hide();
+    own->setTransientParent(modal);
 }
 
 }  // namespace rt::qt

@@ -98,17 +98,19 @@ TEST_F(StartUp, MainWithAnUnreadableStoreStartsInPortuguese) {
 }
 
 TEST_F(StartUp, SecondInstanceShowsOnlyTheMessageOfTheStoredLanguageAndEnds) {
+    constexpr auto pt = rt::Language::Portuguese, en = rt::Language::English;
     struct Case {
         const char* stored;
         const char* prompt;
         const char* title;
+        rt::Language buttons;
     } cases[] = {
-        {"0", "O Aplicativo já está sendo executado!", " Aviso"},
-        {"1", "The Application is running already!", " Warning"},
+        {"0", "O Aplicativo já está sendo executado!", " Aviso", pt},
+        {"1", "The Application is running already!", " Warning", en},
         // Any stored text other than "1" becomes Portuguese only once the main window has
-        // loaded; the message goes by its number value.
-        {"2", "The Application is running already!", " Warning"},
-        {"x", "O Aplicativo já está sendo executado!", " Aviso"},
+        // loaded; the message goes by its number value, and so do its buttons.
+        {"2", "The Application is running already!", " Warning", en},
+        {"x", "O Aplicativo já está sendo executado!", " Aviso", pt},
     };
     services.instance.another = true;
     for (const Case& c : cases) {
@@ -119,6 +121,7 @@ TEST_F(StartUp, SecondInstanceShowsOnlyTheMessageOfTheStoredLanguageAndEnds) {
         EXPECT_EQ(services.dialogs.messages[0].prompt, c.prompt);
         EXPECT_EQ(services.dialogs.messages[0].title, c.title);
         EXPECT_EQ(services.dialogs.messages[0].style, 64);
+        EXPECT_EQ(services.dialogs.messages[0].language, c.buttons) << c.stored;
     }
     EXPECT_TRUE(services.display.shown.empty());
     EXPECT_EQ(rt::FormInstance<quopa::frmSplash>::existing(), nullptr);

@@ -215,4 +215,49 @@ TEST(InputBox, EnterAcceptsTheText) {
               "Bia");
 }
 
+// The captions of a Yes/No/Cancel box's buttons and of an input box's buttons, as shown.
+QStringList buttonTexts(QtDialogs& dialogs) {
+    QStringList texts;
+    whenModalShows([&texts](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(box, nullptr);
+        for (Button b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+            texts << box->button(b)->text();
+        box->button(QMessageBox::Cancel)->click();
+    });
+    dialogs.msgBox("Iniciar novo jogo?", 3 + 32, " Aviso");
+    whenModalShows([&texts](QWidget* w) {
+        auto* buttons = w->findChild<QDialogButtonBox*>();
+        for (auto b : {QDialogButtonBox::Ok, QDialogButtonBox::Cancel})
+            texts << buttons->button(b)->text();
+        clickButton(w, QDialogButtonBox::Cancel);
+    });
+    dialogs.inputBox("Nome?", " Novo recorde", "");
+    return texts;
+}
+
+TEST(BoxLanguage, ButtonsSpeakTheLanguageTheProgramTells) {
+    QtDialogs dialogs;
+    const QStringList english{"&Yes", "&No", "Cancel", "OK", "Cancel"};
+    const QStringList portuguese{"&Sim", "&Não", "Cancelar", "OK", "Cancelar"};
+    EXPECT_EQ(buttonTexts(dialogs), english);
+    dialogs.setLanguage(rt::Language::Portuguese);
+    EXPECT_EQ(buttonTexts(dialogs), portuguese);
+    dialogs.setLanguage(rt::Language::English);
+    EXPECT_EQ(buttonTexts(dialogs), english);
+    dialogs.setLanguage(rt::Language::Portuguese);
+    dialogs.setLanguage(rt::Language::Portuguese);
+    EXPECT_EQ(buttonTexts(dialogs), portuguese);
+}
+
+TEST(BoxLanguage, TheTranslationGoesWithTheDialogsService) {
+    {
+        QtDialogs dialogs;
+        dialogs.setLanguage(rt::Language::Portuguese);
+        buttonTexts(dialogs);
+    }
+    // Another program part's texts are English again once the service is gone.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString("&Yes"));
+}
+
 }  // namespace

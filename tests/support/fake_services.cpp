@@ -28,7 +28,7 @@ bool FakeSettings::update(const std::string& app, const Change& change) {
 }
 
 int FakeDialogs::msgBox(const std::string& prompt, int style, const std::string& title) {
-    messages.push_back({prompt, style, title});
+    messages.push_back({prompt, style, title, language});
     if (!answers.empty()) {
         int a = answers.front();
         answers.pop_front();
@@ -39,7 +39,7 @@ int FakeDialogs::msgBox(const std::string& prompt, int style, const std::string&
 
 std::string FakeDialogs::inputBox(const std::string& prompt, const std::string& title,
                                   const std::string& defaultText) {
-    inputs.push_back({prompt, 0, title});
+    inputs.push_back({prompt, 0, title, language});
     if (whileAsking) whileAsking();
     if (!inputAnswers.empty()) {
         std::string a = inputAnswers.front();

@@ -43,10 +43,12 @@ class FakeDialogs : public rt::Dialogs {
         std::string prompt;
         int style;
         std::string title;
+        rt::Language language;  // of the box's own buttons
     };
     int msgBox(const std::string& prompt, int style, const std::string& title) override;
     std::string inputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override;
+    void setLanguage(rt::Language l) override { language = l; }
 
     std::vector<Shown> messages;
     std::vector<Shown> inputs;  // style unused
@@ -54,6 +56,7 @@ class FakeDialogs : public rt::Dialogs {
     std::deque<std::string> inputAnswers;
     // Runs while an input box waits for its answer.
     std::function<void()> whileAsking;
+    rt::Language language = rt::Language::English;  // the last language the program told
 };
 
 class FakeHelp : public rt::HelpViewer {

@@ -108,6 +108,15 @@ TEST_F(Language, EnglishChangesEveryTranslatedMenuAndPortugueseRestoresTheDesign
     EXPECT_EQ(rt::app().helpFile(), programDir + "Ajudquopa.hlp");
 }
 
+TEST_F(Language, TheBoxesButtonsFollowTheLanguageMenu) {
+    startIn("1");
+    EXPECT_EQ(services.dialogs.language, rt::Language::English);
+    switchTo(form, "0");
+    EXPECT_EQ(services.dialogs.language, rt::Language::Portuguese);
+    switchTo(form, "1");
+    EXPECT_EQ(services.dialogs.language, rt::Language::English);
+}
+
 TEST_F(Language, ChoosingTheCheckedLanguageDoesNothing) {
     startIn("1");
     form.nnuJogo.setCaption("untouched");
