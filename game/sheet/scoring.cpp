@@ -6,7 +6,7 @@
 #include <string>
 
 #include "game/sheet/sheet_model.h"
-#include "runtime/app.h"
+#include "game/window/dice.h"
 #include "runtime/values.h"
 
 namespace quopa {
@@ -89,8 +89,8 @@ void MarcaCasa(frmQUOPA& f, const ColunaDaFolha& col, int linha, int botao) {
     if (f.lblQuemJoga.caption() != std::to_string(col.player)) return;
     // While the dice roll the must-roll flag is already 0 but the faces being rolled read "0"
     // and the indicators are those of the previous roll: a press then would score dice the
-    // player has not got. The hourglass lasts from the roll click until the faces are drawn.
-    if (rt::screen().mousePointer() == rt::kPointerHourglass) return;
+    // player has not got.
+    if (DadosRolando(f)) return;
     if ((col.kind == TipoDeColuna::Descida || col.kind == TipoDeColuna::Subida) &&
         !OrdemPermite(*col.cells, col.kind, linha))
         return;

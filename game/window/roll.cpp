@@ -49,6 +49,9 @@ void MensagemTodosSelecionados() {
 }
 
 void Jogar(frmQUOPA& f, const BotaoDeJogar& b) {
+    // The button is disabled while the dice roll, but a click may still arrive another way (a
+    // key, an access key): a second roll started now would be counted and never drawn.
+    if (DadosRolando(f)) return;
     // These changes stand even when the click is refused below: the player is on turn, the
     // other player's rolls are refilled and the last marking can no longer be taken back by
     // its button.
@@ -94,6 +97,12 @@ void Jogar(frmQUOPA& f, const BotaoDeJogar& b) {
     f.lblPontos.setCaption(f.lblSomaSelecionados.caption());
     f.cmdVolta.setCaption("cmdvolta");
     b.naoJogou = 0;
+    // From the first roll of a game until every player's game has ended, switching the number
+    // of players or the rolls per turn would hide a sheet that can then never be finished, or
+    // give fresh rolls on dice already rolled (lblTotJogador1_Change and lblTotJogador2_Change
+    // open them again).
+    f.MnuJogado.setEnabled(false);
+    f.mnutentar.setEnabled(false);
 }
 
 // One animation frame on every die that is down; held dice keep their faces.
@@ -156,8 +165,10 @@ void frmQUOPA::Timer1_Timer() {
         }
         if (TiqueAnimacao <= rt::Val(lblTemPo.caption())) return;
     }
-    RolaDados();
+    // The timer stops before the faces are drawn, so that everything the drawing runs (the rolls
+    // left and the roll button, through the change signals) sees a finished roll.
     Timer1.setTimerEnabled(false);
+    RolaDados();
 }
 
 void frmQUOPA::RolaDados() {
@@ -183,6 +194,14 @@ void frmQUOPA::RolaDados() {
     int16_t sons = 1;
     VerificaCombinacoes(sons);
     rt::screen().setMousePointer(kPonteiroPadrao);
+}
+
+void ParaRolagem(frmQUOPA& f) {
+    if (!DadosRolando(f)) return;
+    f.Timer1.setTimerEnabled(false);
+    rt::screen().setMousePointer(kPonteiroPadrao);
+    f.NaoJogou1 = 1;
+    f.NaoJogou2 = 1;
 }
 
 }  // namespace quopa

@@ -18,6 +18,7 @@ namespace {
 
 // What the twin procedures of the two players differ in.
 struct Jogador {
+    const char* numero;  // "1" / "2", as lblQuemJoga names him
     int16_t& naoJogou;
     rt::Label& contador;       // Jogad1 / Jogad2: rolls left
     rt::Label& volte;          // lblVolte11 / lblVolte12: the undo copy of the rolls left
@@ -35,7 +36,8 @@ struct Jogador {
 };
 
 Jogador Jogador1(frmQUOPA& f) {
-    return {.naoJogou = f.NaoJogou1,
+    return {.numero = "1",
+            .naoJogou = f.NaoJogou1,
             .contador = f.Jogad1,
             .volte = f.lblVolte11,
             .casasMarcadas = f.lblTotJogador1,
@@ -52,7 +54,8 @@ Jogador Jogador1(frmQUOPA& f) {
 }
 
 Jogador Jogador2(frmQUOPA& f) {
-    return {.naoJogou = f.NaoJogou2,
+    return {.numero = "2",
+            .naoJogou = f.NaoJogou2,
             .contador = f.Jogad2,
             .volte = f.lblVolte12,
             .casasMarcadas = f.lblTotJogador2,
@@ -124,6 +127,16 @@ bool ColunasBCDCompletas(const Jogador& j) {
     return true;
 }
 
+// The rolls the player has made in this turn. lblJogadas counts the rolls of the player who
+// rolled last (lblQuemJoga); the other player's next turn starts with all his rolls, so none of
+// them are his. A roll under way is counted there already but is taken off the rolls left only
+// when its faces are drawn.
+double JogadasFeitas(frmQUOPA& f, const Jogador& j) {
+    if (f.lblQuemJoga.caption() != j.numero) return 0;
+    const double feitas = rt::Val(f.lblJogadas.caption());
+    return DadosRolando(f) ? feitas - 1 : feitas;
+}
+
 void AtualizaJogadas(frmQUOPA& f, const Jogador& j) {
     // Two passes over the rows, one setting the italic font for a full row and one clearing it
     // for a row with an empty cell, leave it set exactly when all 54 cells are filled.
@@ -133,9 +146,10 @@ void AtualizaJogadas(frmQUOPA& f, const Jogador& j) {
         j.contador.setCaption("1");
         j.botao.setCaption(std::string(kJogar) + "1");
     } else {
-        j.contador.setCaption(
-            rt::CStr(rt::Val(f.lblPodeJogar.caption()) - rt::Val(f.lblJogadas.caption())));
-        j.botao.setCaption(kJogar + j.contador.caption());
+        j.contador.setCaption(rt::CStr(rt::Val(f.lblPodeJogar.caption()) - JogadasFeitas(f, j)));
+        // With no roll left the change handler has asked for a marking; "&Roll  0" would hide
+        // that request behind a dead button.
+        if (rt::Val(j.contador.caption()) >= 1) j.botao.setCaption(kJogar + j.contador.caption());
     }
 }
 

@@ -106,9 +106,10 @@ TEST_F(Undo, TwoPlayersTakeTheTurnBackByKeysBeforeTheOtherRolls) {
     EXPECT_EQ(f.Jogad1.caption(), "2");
     EXPECT_EQ(f.Jogad2.caption(), "3");
     EXPECT_EQ(f.lblTotJogador1.caption(), "0");
-    // The first marking is gone: the menus that change only between games are open again.
-    EXPECT_TRUE(f.MnuJogado.enabled());
-    EXPECT_TRUE(f.mnutentar.enabled());
+    // The first marking is gone, but the game is under way: the menus that change only between
+    // games stay closed.
+    EXPECT_FALSE(f.MnuJogado.enabled());
+    EXPECT_FALSE(f.mnutentar.enabled());
     EXPECT_FALSE(f.mnuNovo.enabled());
 
     // Once player 2 rolls, player 1's marking is final.
