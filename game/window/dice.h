@@ -40,9 +40,9 @@ inline bool DadosRolando(const frmQUOPA& f) {
     return f.Timer1.timerEnabled();
 }
 
-// Ends a roll under way without drawing its faces (roll.cpp): the timer stops and the default
-// pointer comes back. The dice that were rolling have no faces, so nobody may mark until the next
-// roll. Does nothing when no roll runs.
+// Ends a roll under way without drawing its faces (roll.cpp): the timer stops, the default
+// pointer comes back and the roller's button is enabled again. The dice that were rolling have no
+// faces, so nobody may mark until the next roll. Does nothing when no roll runs.
 void ParaRolagem(frmQUOPA& f);
 
 // Every die is off the table (any Top above the down position counts as lifted).

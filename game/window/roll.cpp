@@ -202,6 +202,9 @@ void ParaRolagem(frmQUOPA& f) {
     rt::screen().setMousePointer(kPonteiroPadrao);
     f.NaoJogou1 = 1;
     f.NaoJogou2 = 1;
+    // The click disabled the button and the drawing would have given it back; the counters
+    // that the caller writes next do so only when their text changes.
+    (f.lblQuemJoga.caption() == "2" ? f.cmdPlay2 : f.cmdPlay).setEnabled(true);
 }
 
 }  // namespace quopa

@@ -112,8 +112,11 @@ TEST_F(Undo, TwoPlayersTakeTheTurnBackByKeysBeforeTheOtherRolls) {
     EXPECT_FALSE(f.mnutentar.enabled());
     EXPECT_FALSE(f.mnuNovo.enabled());
 
-    // Once player 2 rolls, player 1's marking is final.
+    // Once player 2 rolls, player 1's marking is final. A second roll first, so that the two
+    // players' saved rolls left differ (player 1's "1", player 2's "2" below).
+    roll("33312");
     click(f.lblD, 3);
+    ASSERT_EQ(f.lblVolte11.caption(), "1");
     roll("11111");
     EXPECT_FALSE(f.cmdBack.visible());
     key(rt::kKeyDelete);
