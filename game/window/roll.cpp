@@ -165,10 +165,8 @@ void frmQUOPA::Timer1_Timer() {
         }
         if (TiqueAnimacao <= rt::Val(lblTemPo.caption())) return;
     }
-    // The timer stops before the faces are drawn, so that everything the drawing runs (the rolls
-    // left and the roll button, through the change signals) sees a finished roll.
-    Timer1.setTimerEnabled(false);
     RolaDados();
+    Timer1.setTimerEnabled(false);
 }
 
 void frmQUOPA::RolaDados() {

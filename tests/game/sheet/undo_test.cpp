@@ -202,6 +202,25 @@ TEST_F(Undo, ReopenedBoxOfColumnsBCDLiftsTheOneRollRule) {
     }
 }
 
+// The marking that fills columns B, C and D ends a turn played under the rolls per turn; taking
+// it back gives that turn's rolls left back, not the one roll of the turns to come.
+TEST_F(Undo, MarkingThatLeavesOnlyColumnSComesBackWithItsOwnRollsLeft) {
+    for (int rolls : {1, 3}) {
+        TearDown();
+        SetUp();
+        auto& f = start(1, true);
+        const std::vector<Step> steps = columnsBCDFirst();
+        for (std::size_t i = 0; i < 38; ++i) play(1, steps[i]);
+        for (int n = 0; n < rolls; ++n) roll("66554");
+        click(f.lblD, 15);
+        ASSERT_TRUE(f.Jogad1.fontItalic()) << rolls;
+        ASSERT_EQ(f.cmdPlay.caption(), "&Roll  1") << rolls;
+        f.cmdBack.onClick();
+        EXPECT_EQ(f.lblJogadas.caption(), std::to_string(rolls));
+        EXPECT_EQ(f.Jogad1.caption(), std::to_string(3 - rolls)) << rolls;
+    }
+}
+
 TEST_F(Undo, FiftySecondMarkingCannotBeTakenBack) {
     auto& f = start(1, false);
     for (const Step& s : wholeSheet(1)) play(1, s);
