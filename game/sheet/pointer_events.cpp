@@ -47,7 +47,7 @@ void ConcluiSoltura(frmQUOPA& f, LabelArray& column, int Index, int player) {
         f.AtualizaCursorTeclado2();
 }
 
-// The marks are not refreshed while the dice roll: the faces being rolled read "0".
+// None of the moves refreshes the marks while the dice roll: the faces being rolled read "0".
 
 // Columns B and C of the player on turn refresh their marks while he has rolled.
 bool MarcaColunaBC(frmQUOPA& f, const char* jogador) {

@@ -138,10 +138,11 @@ void AtualizaJogadas(frmQUOPA& f, const Jogador& j) {
     // for a row with an empty cell, leave it set exactly when all 54 cells are filled.
     j.contador.setFontItalic(ColunasBCDCompletas(j));
     // A turn starts with the rolls per turn, or with one roll when only column S is left (it takes
-    // points from a turn's first roll alone). A turn under way keeps the rolls it has left: its
-    // rolls were given by the rule it began with (the marking that fills columns B, C and D comes
-    // before the turn ends), and while the dice roll the roll under way is counted as made but
-    // not yet taken off. Nor are they the other player's rolls to take.
+    // points from a turn's first roll alone). A turn under way keeps the rolls it has left: they
+    // follow the rule it began with (the marking that fills columns B, C and D is written before
+    // the turn ends, and the undo keeps what is left then), and while the dice roll the roll under
+    // way is counted as made but not yet taken off. The rolls made by the other player never
+    // count against this one.
     if (!VezEmCurso(f, j))
         j.contador.setCaption(j.contador.fontItalic() ? "1" : f.lblPodeJogar.caption());
     // With no roll left the change handler has asked for a marking; "&Roll  0" would hide that
