@@ -43,6 +43,8 @@ class RandomPlay : public GameFixture {
     void joga(const char* jogadores, uint32_t semente, int passos) {
         services.settings.values["MainForm"]["Players"] = jogadores;
         load();
+        for (int jogador : {1, 2})
+            for (char c : {'B', 'C', 'D', 'S'}) colunas_.push_back(&columnOf(f(), jogador, c));
         gerador_.seed(semente);
         std::mt19937 dados(semente ^ 0x5eedu);
         rt::setRandomSource([this, dados]() mutable {
@@ -83,9 +85,11 @@ class RandomPlay : public GameFixture {
     // Every scoring box of both sheets, for the check that nothing is scored during a roll.
     std::string folhas() {
         std::string s;
-        for (int jogador : {1, 2})
-            for (char c : {'B', 'C', 'D', 'S'})
-                for (int row : kLinhas) s += columnOf(f(), jogador, c)[row].caption() + "|";
+        for (LabelArray* coluna : colunas_)
+            for (int row : kLinhas) {
+                s += (*coluna)[row].caption();
+                s += '|';
+            }
         return s;
     }
 
@@ -120,7 +124,7 @@ class RandomPlay : public GameFixture {
     std::string umPasso() {
         antesRolando_ = rolando();
         if (antesRolando_) ++acoesDuranteRolagem_;
-        folhasAntes_ = folhas();
+        if (antesRolando_) folhasAntes_ = folhas();
         novoJogo_ = false;
         const int jogador = jogadorNaVez();
         switch (sorteio(24)) {
@@ -312,6 +316,7 @@ class RandomPlay : public GameFixture {
             << "\" enabled " << b.enabled() << ", rolls made " << feitas;
     }
 
+    std::vector<LabelArray*> colunas_;  // the eight columns of both sheets
     std::mt19937 gerador_;
     int sorteios_ = 0;
     int sorteiosVistos_ = 0;
