@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "app/module1.h"
+#include "game/window/dice.h"
 #include "game/window/frm_quopa.h"
 #include "runtime/app.h"
 #include "runtime/errors.h"
@@ -39,15 +40,24 @@ int twips(double valor) {
     return static_cast<int>(rt::roundHalfEven(valor));
 }
 
+// A roll of the main window is under way; it is never loaded just to ask.
+bool RolagemEmCurso() {
+    const frmQUOPA* principal = rt::FormInstance<frmQUOPA>::existing();
+    return principal && DadosRolando(*principal);
+}
+
 }  // namespace
 
 void CentraForm(rt::Form& F) {
+    const int ponteiroAnterior = rt::screen().mousePointer();
     passoDeCentrar([] { rt::screen().setMousePointer(rt::kPointerHourglass); });
     // Vertically the window is centred on the upper 90 % of the screen, leaving room for the
     // task bar below it.
     passoDeCentrar([&F] { F.setTop(twips(rt::screen().height() * 0.9 / 2 - F.height() / 2.0)); });
     passoDeCentrar([&F] { F.setLeft(twips(rt::screen().width() / 2.0 - F.width() / 2.0)); });
     passoDeCentrar([] { rt::screen().setMousePointer(rt::kPointerDefault); });
+    // While the dice roll the hourglass they showed stays until their faces are drawn.
+    if (RolagemEmCurso()) rt::screen().setMousePointer(ponteiroAnterior);
 }
 
 bool ArquivoExiste(const std::string& caminho) {

@@ -138,6 +138,9 @@ uint64_t splitmix(uint64_t& x) {
     return z ^ (z >> 31);
 }
 
+// Set by seedRandom: a seeded generator repeats its draws run after run.
+bool seeded = false;
+
 std::function<double()>& randomSource() {
     static std::function<double()> source;
     return source;
@@ -158,8 +161,11 @@ void Randomize() {
     // The clock is mixed into the state, never put in its place: two re-seedings within one tick
     // of the clock still leave different states, so their draws stay independent.
     double seconds = app().services().clock ? app().clock().secondsSinceMidnight() : 0.0;
+    // The machine's running time makes two runs differ; a seeded run leaves it out and mixes
+    // the clock service's reading alone.
     uint64_t mix =
-        static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+        seeded ? 0
+               : static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
     uint64_t bits;
     static_assert(sizeof bits == sizeof seconds);
     std::memcpy(&bits, &seconds, sizeof bits);
@@ -170,6 +176,7 @@ void Randomize() {
 }
 
 void seedRandom(uint64_t seed) {
+    seeded = true;
     for (uint64_t& s : state) s = splitmix(seed);
 }
 

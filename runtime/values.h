@@ -45,7 +45,9 @@ std::optional<int32_t> parseInt32(std::string_view text);
 // within one tick of the clock stay independent.
 double Rnd();
 void Randomize();
-// Seeds the generator with a fixed value (tests and benchmarks).
+// Seeds the generator with a fixed value (tests and benchmarks). From then on Randomize mixes in
+// the clock service's reading but not the machine's running time, so the draws repeat run after
+// run for the same seed and the same clock readings.
 void seedRandom(uint64_t seed);
 // Replaces the generator by a source of values in [0, 1) (tests script the dice with it); an empty
 // function gives the generator back.

@@ -8,7 +8,6 @@
 #include "game/sheet/sheet_model.h"
 #include "game/window/dice.h"
 #include "game/window/frm_quopa.h"
-#include "runtime/app.h"
 #include "runtime/errors.h"
 #include "runtime/values.h"
 
@@ -259,7 +258,7 @@ void frmQUOPA::Form_KeyPress(int& KeyAscii) {
     if (KeyAscii != kEnter && KeyAscii != kEspaco) return;
     // While the dice roll the button is disabled, so a click cannot start a second roll; the
     // key must not either, or one roll would be counted twice.
-    if (rt::screen().mousePointer() == kPonteiroAmpulheta) {
+    if (DadosRolando(*this)) {
         KeyAscii = 0;
         return;
     }

@@ -5,18 +5,13 @@
 // and, in keyboard play, lays his cursor over the released box. It runs after every press,
 // whether the press wrote anything or not.
 #include "game/sheet/sheet_model.h"
+#include "game/window/dice.h"
 #include "game/window/frm_quopa.h"
-#include "runtime/app.h"
 #include "runtime/values.h"
 
 namespace quopa {
 
 namespace {
-
-// While the dice roll the screen shows the hourglass; the marks are not refreshed meanwhile.
-bool Rolando() {
-    return rt::screen().mousePointer() == rt::kPointerHourglass;
-}
 
 double Jogadas(frmQUOPA& f) {
     return rt::Val(f.lblJogadas.caption());
@@ -31,7 +26,9 @@ bool TotalizaS(frmQUOPA& f) {
 
 // Release steps 2 to 4, the same for every column of a player.
 void ConcluiSoltura(frmQUOPA& f, LabelArray& column, int Index, int player) {
-    (player == 1 ? f.cmdPlay : f.cmdPlay2).setEnabled(true);
+    // The roll button stays disabled while the dice roll: enabled now, it would start a second
+    // roll that is counted but never drawn. The drawing gives it back.
+    if (!DadosRolando(f)) (player == 1 ? f.cmdPlay : f.cmdPlay2).setEnabled(true);
     if (!CasaVazia(column[kTotalColuna])) {
         if (player == 1)
             f.SomaTotalJogador1();
@@ -50,21 +47,25 @@ void ConcluiSoltura(frmQUOPA& f, LabelArray& column, int Index, int player) {
         f.AtualizaCursorTeclado2();
 }
 
+// None of the moves refreshes the marks while the dice roll: the faces being rolled read "0".
+
 // Columns B and C of the player on turn refresh their marks while he has rolled.
 bool MarcaColunaBC(frmQUOPA& f, const char* jogador) {
-    return !Rolando() && f.mnuPossibilidade.checked() && Jogadas(f) > 0 &&
+    return !DadosRolando(f) && f.mnuPossibilidade.checked() && Jogadas(f) > 0 &&
            f.lblQuemJoga.caption() == jogador;
 }
 
 // Over column D the marks are only cleared, once the player on turn has marked.
 bool LimpaColunaD(frmQUOPA& f, const char* jogador, int16_t naoJogou) {
-    return !Rolando() && Jogadas(f) > 0 && f.lblQuemJoga.caption() == jogador && naoJogou == 1;
+    return !DadosRolando(f) && Jogadas(f) > 0 && f.lblQuemJoga.caption() == jogador &&
+           naoJogou == 1;
 }
 
 // Column S takes points only at the first roll, so its marks are refreshed only then, and not
 // once only column S is left (the rolls-left label in italics).
 bool MarcaColunaS(frmQUOPA& f, const rt::Label& jogad) {
-    return !Rolando() && !jogad.fontItalic() && f.mnuPossibilidade.checked() && Jogadas(f) == 1;
+    return !DadosRolando(f) && !jogad.fontItalic() && f.mnuPossibilidade.checked() &&
+           Jogadas(f) == 1;
 }
 
 }  // namespace

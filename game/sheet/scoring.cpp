@@ -29,8 +29,8 @@ void MarcaCasa(frmQUOPA& f, const ColunaDaFolha& col, int linha, int botao) {
     if (f.lblQuemJoga.caption() != std::to_string(col.player)) return;
     // While the dice roll the must-roll flag is already 0 but the faces being rolled read "0"
     // and the indicators are those of the previous roll: a press then would score dice the
-    // player has not got. The hourglass lasts from the roll click until the faces are drawn.
-    if (rt::screen().mousePointer() == rt::kPointerHourglass) return;
+    // player has not got.
+    if (DadosRolando(f)) return;
     if (!OrdemPermite(*col.cells, col.kind, linha)) return;
 
     if (botao == kBotaoDireito) {

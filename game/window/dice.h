@@ -40,6 +40,18 @@ inline std::string FacesComoDigitos(frmQUOPA& f) {
     return faces;
 }
 
+// The dice are rolling: the roll's timer runs from the start of a roll until its faces are
+// drawn. Every guard against acting on a roll under way asks this, never the mouse pointer,
+// which any layout pass or dialog may change meanwhile.
+inline bool DadosRolando(const frmQUOPA& f) {
+    return f.Timer1.timerEnabled();
+}
+
+// Ends a roll under way without drawing its faces (roll.cpp): the timer stops, the default
+// pointer comes back and the roller's button is enabled again. The dice that were rolling have no
+// faces, so nobody may mark until the next roll. Does nothing when no roll runs.
+void ParaRolagem(frmQUOPA& f);
+
 // Every die is off the table (any Top above the down position counts as lifted).
 inline bool TodosOsDadosSelecionados(frmQUOPA& f) {
     for (const Dado& d : DadosDe(f))

@@ -7,6 +7,7 @@
 #include "app/two_language_message.h"
 #include "dialogs/frm_recor.h"
 #include "game/sheet/sheet_model.h"
+#include "game/window/dice.h"
 #include "game/window/frm_quopa.h"
 #include "runtime/app.h"
 
@@ -29,8 +30,12 @@ void ClearDiceTable(frmQUOPA& f) {
 
 void frmQUOPA::lblTotJogador1_Change() {
     const std::string count = lblTotJogador1.caption();
-    // The number of players and the rolls per turn may change only between games.
-    const bool betweenGames = count == kCasasDaFolha || count == "0";
+    // The number of players and the rolls per turn may change only between games: before the
+    // first roll of a game (an undo that takes player 1's first marking back leaves the game
+    // under way, with its rolls made), or once every player's game has ended. In a two-player
+    // game player 2 still has his last turn after player 1's; his own last marking opens them.
+    const bool betweenGames = (count == "0" && lblJogadas.caption() == "0") ||
+                              (count == kCasasDaFolha && MnuJoga[0].checked());
     MnuJogado.setEnabled(betweenGames);
     mnutentar.setEnabled(betweenGames);
     mnuNovo.setEnabled(count != "0");
@@ -56,8 +61,10 @@ void frmQUOPA::lblTotJogador1_Change() {
 }
 
 void frmQUOPA::lblTotJogador2_Change() {
-    // Player 2 moves second, so his 52nd marking ends the game; the menus follow player 1 only.
+    // Player 2 moves second, so his 52nd marking ends the game; mnuNovo follows player 1 only.
     if (lblTotJogador2.caption() != kCasasDaFolha) return;
+    MnuJogado.setEnabled(true);
+    mnutentar.setEnabled(true);
     cmdPlay2.setVisible(false);
     LTc2.setVisible(false);
     ClearDiceTable(*this);
@@ -75,6 +82,8 @@ void frmQUOPA::mnuNovo_Click() {
                                     rt::kYesNo | rt::kQuestion, {"Novo jogo", "New game"});
         if (answer != rt::kAnswerYes) return;
     }
+    // A roll still under way would otherwise land in the new game, on its first turn.
+    ParaRolagem(*this);
     NaoJogou1 = 1;
     NaoJogou2 = 1;
     LimpaTabuleiro();

@@ -2,7 +2,6 @@
 // back, and the pointer over a die shows which of the two a click would do.
 #include "game/window/dice.h"
 #include "game/window/frm_quopa.h"
-#include "runtime/app.h"
 #include "runtime/values.h"
 
 namespace quopa {
@@ -22,7 +21,7 @@ void RelerFace(frmQUOPA& f, const Dado& d) {
 }
 
 void ClicaDado(frmQUOPA& f, const Dado& d) {
-    if (!PodeSegurarDados(f) || rt::screen().mousePointer() == kPonteiroAmpulheta) return;
+    if (!PodeSegurarDados(f) || DadosRolando(f)) return;
     if (d.imagem.top() < kTopoEmBaixo) {
         d.imagem.setTop(kTopoEmBaixo);
         // A die is back on the table, so a roll refused because all five were held may go on.

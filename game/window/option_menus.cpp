@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/module1.h"
+#include "game/window/dice.h"
 #include "game/window/frm_quopa.h"
 #include "runtime/app.h"
 #include "runtime/values.h"
@@ -111,6 +112,8 @@ void frmQUOPA::mnuNenhumSom_Click() {
 
 void frmQUOPA::MnuJogadas_Click(int Index) {
     if (MnuJogadas[Index].checked()) return;
+    // The counters start afresh below; a roll under way must not be drawn into them.
+    ParaRolagem(*this);
     MnuJogadas[Index].setChecked(true);
     MnuJogadas[1 - Index].setChecked(false);
     const std::string jogadas = Index == 0 ? "3" : "5";

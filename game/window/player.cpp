@@ -3,7 +3,8 @@
 namespace quopa {
 
 Jogador Jogador1(frmQUOPA& f) {
-    return {.naoJogou = f.NaoJogou1,
+    return {.numero = "1",
+            .naoJogou = f.NaoJogou1,
             .contador = f.Jogad1,
             .volte = f.lblVolte11,
             .casasMarcadas = f.lblTotJogador1,
@@ -26,7 +27,8 @@ Jogador Jogador1(frmQUOPA& f) {
 }
 
 Jogador Jogador2(frmQUOPA& f) {
-    return {.naoJogou = f.NaoJogou2,
+    return {.numero = "2",
+            .naoJogou = f.NaoJogou2,
             .contador = f.Jogad2,
             .volte = f.lblVolte12,
             .casasMarcadas = f.lblTotJogador2,

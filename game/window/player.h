@@ -10,6 +10,7 @@ namespace quopa {
 
 // What the twin procedures of the two players differ in: his controls and his procedures.
 struct Jogador {
+    const char* numero;  // "1" / "2", as lblQuemJoga names him
     int16_t& naoJogou;
     rt::Label& contador;       // Jogad1 / Jogad2: rolls left
     rt::Label& volte;          // lblVolte11 / lblVolte12: the undo copy of the rolls left

@@ -43,6 +43,9 @@ void MensagemTodosSelecionados() {
 }
 
 void Jogar(frmQUOPA& f, const BotaoDeJogar& b) {
+    // The button is disabled while the dice roll, but a click may still arrive another way (a
+    // key, an access key): a second roll started now would be counted and never drawn.
+    if (DadosRolando(f)) return;
     // These changes stand even when the click is refused below: the player is on turn, the
     // other player's rolls are refilled and the last marking can no longer be taken back by
     // its button.
@@ -88,6 +91,12 @@ void Jogar(frmQUOPA& f, const BotaoDeJogar& b) {
     f.lblPontos.setCaption(f.lblSomaSelecionados.caption());
     f.cmdVolta.setCaption(kNadaADesfazer);
     b.naoJogou = 0;
+    // From the first roll of a game until every player's game has ended, switching the number
+    // of players or the rolls per turn would hide a sheet that can then never be finished, or
+    // give fresh rolls on dice already rolled (lblTotJogador1_Change and lblTotJogador2_Change
+    // open them again).
+    f.MnuJogado.setEnabled(false);
+    f.mnutentar.setEnabled(false);
 }
 
 // One animation frame on every die that is down; held dice keep their faces.
@@ -177,6 +186,17 @@ void frmQUOPA::RolaDados() {
     int16_t sons = 1;
     VerificaCombinacoes(sons);
     rt::screen().setMousePointer(kPonteiroPadrao);
+}
+
+void ParaRolagem(frmQUOPA& f) {
+    if (!DadosRolando(f)) return;
+    f.Timer1.setTimerEnabled(false);
+    rt::screen().setMousePointer(kPonteiroPadrao);
+    f.NaoJogou1 = 1;
+    f.NaoJogou2 = 1;
+    // The click disabled the button and the drawing would have given it back; the counters
+    // that the caller writes next do so only when their text changes.
+    (f.lblQuemJoga.caption() == "2" ? f.cmdPlay2 : f.cmdPlay).setEnabled(true);
 }
 
 }  // namespace quopa

@@ -74,19 +74,27 @@ bool ColunasBCDCompletas(const Jogador& j) {
     return true;
 }
 
+// The player has rolled in this turn: lblJogadas counts the rolls of the player who rolled last
+// (lblQuemJoga); the other player's next turn has not begun.
+bool VezEmCurso(frmQUOPA& f, const Jogador& j) {
+    return f.lblQuemJoga.caption() == j.numero && rt::Val(f.lblJogadas.caption()) > 0;
+}
+
 void AtualizaJogadas(frmQUOPA& f, const Jogador& j) {
     // Two passes over the rows, one setting the italic font for a full row and one clearing it
     // for a row with an empty cell, leave it set exactly when all 54 cells are filled.
     j.contador.setFontItalic(ColunasBCDCompletas(j));
-    if (j.contador.fontItalic()) {
-        // Only column S is left, and it takes points from a turn's first roll alone.
-        j.contador.setCaption("1");
-        j.botao.setCaption(std::string(kJogar) + "1");
-    } else {
-        j.contador.setCaption(
-            rt::CStr(rt::Val(f.lblPodeJogar.caption()) - rt::Val(f.lblJogadas.caption())));
-        j.botao.setCaption(kJogar + j.contador.caption());
-    }
+    // A turn starts with the rolls per turn, or with one roll when only column S is left (it takes
+    // points from a turn's first roll alone). A turn under way keeps the rolls it has left: they
+    // follow the rule it began with (the marking that fills columns B, C and D is written before
+    // the turn ends, and the undo keeps what is left then), and while the dice roll the roll under
+    // way is counted as made but not yet taken off. The rolls made by the other player never
+    // count against this one.
+    if (!VezEmCurso(f, j))
+        j.contador.setCaption(j.contador.fontItalic() ? "1" : f.lblPodeJogar.caption());
+    // With no roll left the change handler has asked for a marking; "&Roll  0" would hide that
+    // request behind a dead button.
+    if (rt::Val(j.contador.caption()) >= 1) j.botao.setCaption(kJogar + j.contador.caption());
 }
 
 }  // namespace

@@ -92,10 +92,6 @@ TEST_F(ColumnPointer, MovesRefreshMarksExceptWhileTheDiceRoll) {
     roll("11234");
     f.LimpaDestaque1();
     ASSERT_EQ(f.lblB[1].mousePointer(), 0);
-    rt::screen().setMousePointer(rt::kPointerHourglass);
-    move(f.lblB, 3);
-    EXPECT_EQ(f.lblB[1].mousePointer(), 0);
-    rt::screen().setMousePointer(rt::kPointerDefault);
     move(f.lblB, 3);
     EXPECT_EQ(f.lblB[1].mousePointer(), rt::kPointerUpArrow);
     move(f.lblC, 3);
@@ -106,6 +102,16 @@ TEST_F(ColumnPointer, MovesRefreshMarksExceptWhileTheDiceRoll) {
     f.NaoJogou1 = 1;
     move(f.lblD, 1);
     EXPECT_EQ(f.lblB[1].mousePointer(), 0);
+
+    // While the dice roll nothing is refreshed (the faces being rolled read "0"), also after a
+    // layout pass has put the default pointer back.
+    scriptFaces("11234");
+    f.cmdPlay_Click();
+    rt::screen().setMousePointer(rt::kPointerDefault);
+    move(f.lblB, 3);
+    move(f.lblS, 1);
+    EXPECT_EQ(f.lblB[1].mousePointer(), 0);
+    EXPECT_EQ(f.lblS[1].mousePointer(), 0);
 }
 
 TEST_F(ColumnPointer, ColumnSIsNotMarkedAfterTheFirstRollOrWhenOnlyItIsLeft) {

@@ -317,7 +317,13 @@ TEST_F(Scoring, ColumnCTakesOnlyItsFirstEmptyBoxFromTheBottom) {
 
 TEST_F(Scoring, ColumnCGoesFromRowTenToRowSix) {
     load();
-    for (int row = 10; row <= 16; ++row) f().lblC[row].setCaption("0");
+    for (int row = 11; row <= 16; ++row) f().lblC[row].setCaption("0");
+    roll("66612");
+    // Row 10 is still empty: the upper section stays closed.
+    esperaRecusa(&frmQUOPA::lblC_MouseDown, 6, kEsquerdo);
+    esperaRecusa(&frmQUOPA::lblC_MouseDown, 6, kDireito);
+    pressiona(&frmQUOPA::lblC_MouseDown, 10, kDireito);
+    EXPECT_EQ(f().lblC[10].caption(), "0");
     roll("66612");
     esperaRecusa(&frmQUOPA::lblC_MouseDown, 5, kDireito);
     pressiona(&frmQUOPA::lblC_MouseDown, 6, kEsquerdo);

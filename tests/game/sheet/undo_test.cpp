@@ -106,13 +106,17 @@ TEST_F(Undo, TwoPlayersTakeTheTurnBackByKeysBeforeTheOtherRolls) {
     EXPECT_EQ(f.Jogad1.caption(), "2");
     EXPECT_EQ(f.Jogad2.caption(), "3");
     EXPECT_EQ(f.lblTotJogador1.caption(), "0");
-    // The first marking is gone: the menus that change only between games are open again.
-    EXPECT_TRUE(f.MnuJogado.enabled());
-    EXPECT_TRUE(f.mnutentar.enabled());
+    // The first marking is gone, but the game is under way: the menus that change only between
+    // games stay closed.
+    EXPECT_FALSE(f.MnuJogado.enabled());
+    EXPECT_FALSE(f.mnutentar.enabled());
     EXPECT_FALSE(f.mnuNovo.enabled());
 
-    // Once player 2 rolls, player 1's marking is final.
+    // Once player 2 rolls, player 1's marking is final. A second roll first, so that the two
+    // players' saved rolls left differ (player 1's "1", player 2's "2" below).
+    roll("33312");
     click(f.lblD, 3);
+    ASSERT_EQ(f.lblVolte11.caption(), "1");
     roll("11111");
     EXPECT_FALSE(f.cmdBack.visible());
     key(rt::kKeyDelete);
@@ -195,6 +199,25 @@ TEST_F(Undo, ReopenedBoxOfColumnsBCDLiftsTheOneRollRule) {
         click(f.lblD, 15);
         EXPECT_TRUE(f.Jogad1.fontItalic()) << running;
         EXPECT_EQ(f.Jogad1.caption(), "1") << running;
+    }
+}
+
+// The marking that fills columns B, C and D ends a turn played under the rolls per turn; taking
+// it back gives that turn's rolls left back, not the one roll of the turns to come.
+TEST_F(Undo, MarkingThatLeavesOnlyColumnSComesBackWithItsOwnRollsLeft) {
+    for (int rolls : {1, 3}) {
+        TearDown();
+        SetUp();
+        auto& f = start(1, true);
+        const std::vector<Step> steps = columnsBCDFirst();
+        for (std::size_t i = 0; i < 38; ++i) play(1, steps[i]);
+        for (int n = 0; n < rolls; ++n) roll("66554");
+        click(f.lblD, 15);
+        ASSERT_TRUE(f.Jogad1.fontItalic()) << rolls;
+        ASSERT_EQ(f.cmdPlay.caption(), "&Roll  1") << rolls;
+        f.cmdBack.onClick();
+        EXPECT_EQ(f.lblJogadas.caption(), std::to_string(rolls));
+        EXPECT_EQ(f.Jogad1.caption(), std::to_string(3 - rolls)) << rolls;
     }
 }
 

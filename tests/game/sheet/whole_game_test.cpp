@@ -96,6 +96,23 @@ TEST_F(SheetGame, OnePlayerGameEndsWithNoRollButtonAndAnEmptyDiceTable) {
     EXPECT_TRUE(f.mnuNovo.enabled());
 }
 
+// Switching the running totals on and off rewrites the computed rows, which recounts the rolls
+// left: the one roll of a player with only column S left must stay used.
+TEST_F(SheetGame, RecountAfterTheOneRollOfColumnSGivesNoSecondRoll) {
+    auto& f = start(1, false);
+    const std::vector<Step> steps = columnsBCDFirst();
+    for (std::size_t i = 0; i < 39; ++i) play(1, steps[i]);
+    ASSERT_TRUE(f.Jogad1.fontItalic());
+    roll("12345");
+    ASSERT_EQ(f.Jogad1.caption(), "0");
+    for (int vez = 0; vez < 2; ++vez) {
+        f.mnuTotal.click();
+        EXPECT_EQ(f.Jogad1.caption(), "0") << vez;
+        EXPECT_EQ(f.cmdPlay.caption(), "Mark points") << vez;
+        EXPECT_FALSE(f.cmdPlay.enabled()) << vez;
+    }
+}
+
 TEST_F(SheetGame, OnlyColumnSLeftCutsTheTurnToOneRoll) {
     auto& f = start(1, false);
     const std::vector<Step> steps = columnsBCDFirst();

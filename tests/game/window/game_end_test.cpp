@@ -75,6 +75,40 @@ TEST_F(GameEnd, PlayerOnesLastMarkingInATwoPlayerGameLeavesTheDiceForPlayerTwo) 
     EXPECT_TRUE(f.lblTgeral2.visible());
 }
 
+// The number of players and the rolls per turn stay as they are from a game's first roll until
+// every player's game has ended: switched in between, they would hide a sheet that can then
+// never be finished, or give fresh rolls on dice already rolled.
+TEST_F(GameEnd, BetweenGamesMenusCloseAtTheFirstRollAndStayClosedAfterAnUndo) {
+    auto& f = start(1, false);
+    ASSERT_TRUE(f.MnuJogado.enabled());
+    ASSERT_TRUE(f.mnutentar.enabled());
+    roll("12345");
+    EXPECT_FALSE(f.MnuJogado.enabled());
+    EXPECT_FALSE(f.mnutentar.enabled());
+    click(f.lblD, 1);
+    f.cmdBack.onClick();
+    ASSERT_EQ(f.lblTotJogador1.caption(), "0");
+    EXPECT_FALSE(f.MnuJogado.enabled());
+    EXPECT_FALSE(f.mnutentar.enabled());
+}
+
+TEST_F(GameEnd, BetweenGamesMenusOpenOnlyWhenPlayerTwosGameHasEndedToo) {
+    auto& f = start(2, false);
+    services.dialogs.inputAnswers = {"Ana", "Bia"};
+    const auto sheet1 = wholeSheet(1);
+    const auto sheet2 = wholeSheet(2);
+    for (std::size_t i = 0; i < sheet1.size(); ++i) {
+        play(1, sheet1[i]);
+        ASSERT_FALSE(f.MnuJogado.enabled()) << "after player 1's marking " << i + 1;
+        ASSERT_FALSE(f.mnutentar.enabled()) << "after player 1's marking " << i + 1;
+        play(2, sheet2[i]);
+        const bool over = i + 1 == sheet2.size();
+        ASSERT_EQ(f.MnuJogado.enabled(), over) << "after player 2's marking " << i + 1;
+        ASSERT_EQ(f.mnutentar.enabled(), over) << "after player 2's marking " << i + 1;
+    }
+    EXPECT_EQ(f.lblTotJogador2.caption(), "52");
+}
+
 // --- New game -------------------------------------------------------------------------------
 
 TEST_F(GameEnd, NewGameBeforeTheFirstMarkingDoesNothing) {

@@ -105,6 +105,24 @@ TEST_F(HoldingDice, PuttingOneDieDownAfterTheAllHeldRefusalEnablesTheRoll) {
     EXPECT_EQ(f().lblSomaSelecionados.caption(), "10");
 }
 
+TEST_F(HoldingDice, PlayerTwosRollComesBackWhenADieIsPutDown) {
+    services.settings.values["MainForm"]["Players"] = "2";
+    load();
+    roll("12345");
+    mark(f().lblD, 1);
+    roll("12345");
+    ASSERT_EQ(f().lblQuemJoga.caption(), "2");
+    for (int n = 1; n <= 5; ++n) clica(n);
+    f().cmdPlay2_Click();
+    ASSERT_FALSE(f().cmdPlay2.enabled());
+    ASSERT_EQ(services.dialogs.messages.size(), 1u);
+    clica(2);
+    EXPECT_TRUE(f().cmdPlay2.enabled());
+    roll("66666");
+    EXPECT_EQ(f().Label2.caption(), "6");
+    EXPECT_EQ(f().Jogad2.caption(), "1");
+}
+
 // A lifted die's face is read back from the picture it shows.
 TEST_F(HoldingDice, LiftedDieTakesTheFaceOfItsPicture) {
     load();

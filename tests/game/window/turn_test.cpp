@@ -188,4 +188,64 @@ TEST_F(TurnHandOver, RollsPerTurnOfFive) {
     EXPECT_EQ(f().Jogad1.caption(), "5");
 }
 
+// ---------------------------------------------------------------------------------------------
+// The rolls-left update run by the sheet's change signals: with the running totals switched on
+// late in a game (rows 9 and 18 of columns B, C and D all filled), it recounts a player's rolls.
+
+// Boxes that give rows 9 and 18 of a player's columns B, C and D a total in the running mode.
+void PreencheParaTotais(quopa::frmQUOPA& f, int player) {
+    using testing_support::columnOf;
+    columnOf(f, player, 'B')[1].setCaption("0");
+    columnOf(f, player, 'C')[1].setCaption("0");
+    columnOf(f, player, 'C')[16].setCaption("0");
+    columnOf(f, player, 'D')[1].setCaption("0");
+}
+
+TEST_F(TurnHandOver, RecountDuringPlayerOnesTurnLeavesPlayerTwoAllHisRolls) {
+    services.settings.values["MainForm"]["Players"] = "2";
+    load();
+    PreencheParaTotais(f(), 2);
+    roll("12345");
+    roll("12345");
+    roll("12345");
+    f().mnuTotal_Click();  // F7
+    ASSERT_FALSE(f().lblDB[18].caption().empty());
+    EXPECT_EQ(f().Jogad2.caption(), "3");
+
+    mark(f().lblD, 2, 2);
+    ASSERT_TRUE(f().cmdPlay2.visible());
+    EXPECT_EQ(f().cmdPlay2.caption(), "&Roll  3");
+    EXPECT_TRUE(f().cmdPlay2.enabled());
+    roll("12345");
+    EXPECT_EQ(f().Jogad2.caption(), "2");
+    EXPECT_EQ(f().cmdPlay2.caption(), "&Roll  2");
+}
+
+TEST_F(TurnHandOver, RecountDuringARollLosesNoRoll) {
+    load();
+    PreencheParaTotais(f(), 1);
+    roll("12345");
+    scriptFaces("12345");
+    f().cmdPlay_Click();
+    f().mnuTotal_Click();  // F7 while the dice roll
+    ASSERT_FALSE(f().lblD[18].caption().empty());
+    EXPECT_FALSE(f().cmdPlay.enabled()) << "the roll button came back during the roll";
+    finishRoll();
+    EXPECT_EQ(f().lblJogadas.caption(), "2");
+    EXPECT_EQ(f().Jogad1.caption(), "1");
+    EXPECT_EQ(f().cmdPlay.caption(), "&Roll  1");
+}
+
+TEST_F(TurnHandOver, RecountWithNoRollLeftStillAsksForAMarking) {
+    load();
+    PreencheParaTotais(f(), 1);
+    roll("12345");
+    roll("12345");
+    roll("12345");
+    f().mnuTotal_Click();
+    ASSERT_FALSE(f().lblD[18].caption().empty());
+    EXPECT_EQ(f().Jogad1.caption(), "0");
+    EXPECT_EQ(f().cmdPlay.caption(), "Mark points");
+}
+
 }  // namespace
