@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/module1.h"
+#include "game/window/colour_carriers.h"
 #include "game/window/frm_quopa.h"
 #include "runtime/app.h"
 
@@ -12,31 +13,6 @@ namespace quopa {
 namespace {
 
 using F = frmQUOPA;
-using LeCor = rt::Color (*)(const frmQUOPA&);
-using PoeCor = void (*)(frmQUOPA&, rt::Color);
-
-template <auto Controle>
-rt::Color frenteDe(const frmQUOPA& f) {
-    return (f.*Controle).foreColor();
-}
-template <auto Controle>
-rt::Color fundoDe(const frmQUOPA& f) {
-    return (f.*Controle).backColor();
-}
-template <auto Controle>
-void poeFrente(frmQUOPA& f, rt::Color cor) {
-    (f.*Controle).setForeColor(cor);
-}
-template <auto Controle>
-void poeFundo(frmQUOPA& f, rt::Color cor) {
-    (f.*Controle).setBackColor(cor);
-}
-rt::Color fundoDaJanela(const frmQUOPA& f) {
-    return f.backColor();
-}
-void poeFundoDaJanela(frmQUOPA& f, rt::Color cor) {
-    f.setBackColor(cor);
-}
 
 // One row of the dialog: the category's name in both languages and the carriers its colours are
 // read from (nullptr: the category has no such colour). The keyboard cursor is read from player

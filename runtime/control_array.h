@@ -69,6 +69,23 @@ class ControlArray {
     std::function<void(int index, int button, int shift, float x, float y)> onMouseMove;
     std::function<void(int index, int button, int shift, float x, float y)> onMouseUp;
 
+    // Sends the array's press, move and release to three handlers of a form.
+    template <class Form>
+    using MouseHandler = void (Form::*)(int index, int button, int shift, float x, float y);
+    template <class Form>
+    void wireMouse(Form* form, MouseHandler<Form> down, MouseHandler<Form> move,
+                   MouseHandler<Form> up) {
+        onMouseDown = [form, down](int i, int b, int s, float x, float y) {
+            (form->*down)(i, b, s, x, y);
+        };
+        onMouseMove = [form, move](int i, int b, int s, float x, float y) {
+            (form->*move)(i, b, s, x, y);
+        };
+        onMouseUp = [form, up](int i, int b, int s, float x, float y) {
+            (form->*up)(i, b, s, x, y);
+        };
+    }
+
   private:
     void wire(T& element, int index) {
         element.onClick = [this, index] {

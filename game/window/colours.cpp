@@ -8,6 +8,7 @@
 #include "app/module1.h"
 #include "app/settings_save.h"
 #include "game/sheet/sheet_model.h"
+#include "game/window/colour_carriers.h"
 #include "game/window/frm_quopa.h"
 #include "runtime/app.h"
 #include "runtime/values.h"
@@ -20,9 +21,6 @@ namespace pal = rt::palette;
 
 constexpr const char* kSecaoCores = "Colors";
 
-using LeCor = rt::Color (*)(const frmQUOPA&);
-using PoeCor = void (*)(frmQUOPA&, rt::Color);
-
 // One colour of the scheme: its key, the carrier property that holds it and its default.
 struct CorDoEsquema {
     const char* chave;
@@ -30,29 +28,6 @@ struct CorDoEsquema {
     PoeCor poe;
     rt::Color padrao;
 };
-
-template <auto Controle>
-rt::Color frenteDe(const frmQUOPA& f) {
-    return (f.*Controle).foreColor();
-}
-template <auto Controle>
-void poeFrente(frmQUOPA& f, rt::Color cor) {
-    (f.*Controle).setForeColor(cor);
-}
-template <auto Controle>
-rt::Color fundoDe(const frmQUOPA& f) {
-    return (f.*Controle).backColor();
-}
-template <auto Controle>
-void poeFundo(frmQUOPA& f, rt::Color cor) {
-    (f.*Controle).setBackColor(cor);
-}
-rt::Color fundoDaJanela(const frmQUOPA& f) {
-    return f.backColor();
-}
-void poeFundoDaJanela(frmQUOPA& f, rt::Color cor) {
-    f.setBackColor(cor);
-}
 
 using F = frmQUOPA;
 

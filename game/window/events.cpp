@@ -11,15 +11,7 @@ using ChangeHandler = void (frmQUOPA::*)(int);
 
 void wireColumn(frmQUOPA* form, LabelArray& column, ColumnHandler down, ColumnHandler move,
                 ColumnHandler up, ChangeHandler change) {
-    column.onMouseDown = [form, down](int i, int b, int s, float x, float y) {
-        (form->*down)(i, b, s, x, y);
-    };
-    column.onMouseMove = [form, move](int i, int b, int s, float x, float y) {
-        (form->*move)(i, b, s, x, y);
-    };
-    column.onMouseUp = [form, up](int i, int b, int s, float x, float y) {
-        (form->*up)(i, b, s, x, y);
-    };
+    column.wireMouse(form, down, move, up);
     column.onChange = [form, change](int i) { (form->*change)(i); };
 }
 

@@ -150,20 +150,8 @@ void frmChoic::wireEvents() {
     imgEsco1.onMouseMove = [this](int i, int b, int s, float x, float y) {
         imgEsco1_MouseMove(i, b, s, x, y);
     };
-    const auto wireArray = [this](rt::ControlArray<rt::Image>& figuras, auto down, auto move,
-                                  auto up) {
-        figuras.onMouseDown = [this, down](int i, int b, int s, float x, float y) {
-            (this->*down)(i, b, s, x, y);
-        };
-        figuras.onMouseMove = [this, move](int i, int b, int s, float x, float y) {
-            (this->*move)(i, b, s, x, y);
-        };
-        figuras.onMouseUp = [this, up](int i, int b, int s, float x, float y) {
-            (this->*up)(i, b, s, x, y);
-        };
-    };
-    wireArray(imgDado1, &F::imgDado1_MouseDown, &F::imgDado1_MouseMove, &F::imgDado1_MouseUp);
-    wireArray(imgEst, &F::imgEst_MouseDown, &F::imgEst_MouseMove, &F::imgEst_MouseUp);
+    imgDado1.wireMouse(this, &F::imgDado1_MouseDown, &F::imgDado1_MouseMove, &F::imgDado1_MouseUp);
+    imgEst.wireMouse(this, &F::imgEst_MouseDown, &F::imgEst_MouseMove, &F::imgEst_MouseUp);
     Option1.onClick = [this] { Option1_Click(); };
     Option2.onClick = [this] { Option2_Click(); };
     cmdSalvar.onClick = [this] { cmdSalvar_Click(); };
