@@ -36,7 +36,8 @@ constexpr int kShiftAlt = 4;
 constexpr int kPossivel = 10;
 constexpr int kSoZero = 12;
 
-constexpr int kUltimaLinhaDePontos = 16;
+// The cursor moves over the scoring rows, the last of which is five of a kind.
+constexpr int kUltimaLinhaDePontos = kQuopa;
 
 using ManipuladorDeCasa = void (frmQUOPA::*)(int, int, int, float, float);
 

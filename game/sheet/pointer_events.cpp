@@ -5,6 +5,7 @@
 // and, in keyboard play, lays his cursor over the released box. It runs after every press,
 // whether the press wrote anything or not.
 #include "game/sheet/sheet_model.h"
+#include "game/sheet/sheet_rules.h"
 #include "game/window/dice.h"
 #include "game/window/frm_quopa.h"
 #include "runtime/values.h"
@@ -65,7 +66,7 @@ bool LimpaColunaD(frmQUOPA& f, const char* jogador, int16_t naoJogou) {
 // once only column S is left (the rolls-left label in italics).
 bool MarcaColunaS(frmQUOPA& f, const rt::Label& jogad) {
     return !DadosRolando(f) && !jogad.fontItalic() && f.mnuPossibilidade.checked() &&
-           Jogadas(f) == 1;
+           ColunaAceitaPontos(f, TipoDeColuna::PrimeiraMao);
 }
 
 }  // namespace
