@@ -11,16 +11,14 @@
 #include <unistd.h>
 #endif
 
+#include "runtime/qt/convert.h"
+
 namespace rt::qt {
 
 namespace {
 
-QString qs(const std::string& text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 QString settingsKey(const std::string& section, const std::string& key) {
-    return qs(section) + QLatin1Char('/') + qs(key);
+    return toQString(section) + QLatin1Char('/') + toQString(key);
 }
 
 // QSaveFile syncs the new file's data before it renames it over the old one, but the rename
@@ -44,10 +42,10 @@ QtSettingsStore::QtSettingsStore()
     : folder_(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
               QStringLiteral("/Ostrelo")) {}
 
-QtSettingsStore::QtSettingsStore(const std::string& folder) : folder_(qs(folder)) {}
+QtSettingsStore::QtSettingsStore(const std::string& folder) : folder_(toQString(folder)) {}
 
 QString QtSettingsStore::filePath(const std::string& app) const {
-    return folder_ + QLatin1Char('/') + qs(app) + QStringLiteral(".ini");
+    return folder_ + QLatin1Char('/') + toQString(app) + QStringLiteral(".ini");
 }
 
 std::optional<std::string> QtSettingsStore::get(const std::string& app, const std::string& section,
@@ -68,7 +66,7 @@ void QtSettingsStore::save(const std::string& app, const std::string& section,
     // Never fall back to writing over the old file in place: a crash in the middle of that would
     // leave a broken store behind.
     store.setAtomicSyncRequired(true);
-    store.setValue(settingsKey(section, key), qs(value));
+    store.setValue(settingsKey(section, key), toQString(value));
     store.sync();
     // A format error only says the old file was damaged; the new one has been written whole.
     if (store.status() == QSettings::AccessError) {
