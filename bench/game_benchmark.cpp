@@ -122,8 +122,12 @@ void BM_WholeGame(benchmark::State& state, bool comQt) {
     rt::destroyRetiredForms();
     rt::app().setPath("");
 }
-BENCHMARK_CAPTURE(BM_WholeGame, game_logic_no_widgets, false)->Unit(benchmark::kMillisecond)->Repetitions(5);
-BENCHMARK_CAPTURE(BM_WholeGame, offscreen_one_paint_per_roll, true)->Unit(benchmark::kMillisecond)->Repetitions(5);
+BENCHMARK_CAPTURE(BM_WholeGame, game_logic_no_widgets, false)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5);
+BENCHMARK_CAPTURE(BM_WholeGame, offscreen_one_paint_per_roll, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5);
 
 }  // namespace
 
