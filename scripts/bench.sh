@@ -30,16 +30,18 @@ roll=$(median "$out/roll" "program + X server")
 still=$(median "$out/still" "program + X server")
 main=$(median "$out/start" "main window shown (ms)")
 rss=$(median "$out/start" "peak RSS (MiB)")
-# A roll cost 13.5 ms of the program's CPU and 5.3 ms of the X server's before the dice were
-# repainted alone and opaque (measured here with this script); a game that does not animate
-# spends about 2.4 + 0.8 ms.
+# Before the dice were repainted alone and opaque, this script measured a roll at 13.5 ms of the
+# program's CPU and 5.3 ms of the X server's (18.8 ms); a third of that is the first target. The
+# second is a roll that shows no frames: the same program with the animation off, measured in
+# this run, and the figure of a game that does not animate (about 2.4 + 0.8 ms).
 verdict() { awk -v v="$1" -v t="$2" 'BEGIN { print (v <= t) ? "met" : "NOT met" }'; }
 echo
 printf '%-44s %10s %12s  %s\n' "figure (median)" value target ""
 printf '%-44s %10s %12s  %s\n' "roll, program + X server CPU (ms)" "$roll" "<= 6.3" \
   "$(verdict "$roll" 6.3)   (a third of 18.8)"
+printf '%-44s %10s %12s  %s\n' "roll, program + X server CPU (ms)" "$roll" "<= $still" \
+  "$(verdict "$roll" "$still")   (this program, animation off)"
 printf '%-44s %10s %12s  %s\n' "roll, program + X server CPU (ms)" "$roll" "<= 3.2" \
   "$(verdict "$roll" 3.2)   (a game that does not animate)"
-printf '%-44s %10s %12s  %s\n' "roll without animation (ms, reference)" "$still" "" ""
 printf '%-44s %10s %12s  %s\n' "main window shown (ms)" "$main" "<= 325" "$(verdict "$main" 325)"
 printf '%-44s %10s %12s  %s\n' "peak RSS (MiB)" "$rss" "< 36" "$(verdict "$rss" 35.99)"
