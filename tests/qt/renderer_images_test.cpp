@@ -1,6 +1,9 @@
 // Images on screen, offscreen: the picture at its own size or stretched, the container showing
 // through its transparent pixels whether the image paints the container's fill itself (a plain
 // picture box) or lets the container paint below it.
+#include <QGuiApplication>
+#include <QScreen>
+
 #include "runtime/controls.h"
 #include "runtime/qt/convert.h"
 #include "tests/qt/renderer_fixture.h"
@@ -49,6 +52,15 @@ class Images : public RendererTest {
         display->processEvents();
         return widgetOf(form.table)->grab().toImage();
     }
+    // The table as the window holds it: what the last repaints left there, not drawn afresh.
+    QImage onScreen(const ImagesForm& form) {
+        display->processEvents();
+        QWidget* table = widgetOf(form.table);
+        const QPoint at = table->mapTo(table->window(), QPoint(0, 0));
+        const QPixmap window =
+            QGuiApplication::primaryScreen()->grabWindow(table->window()->winId());
+        return window.copy(QRect(at, table->size())).toImage();
+    }
     bool opaque(const ImagesForm& form) {
         return widgetOf(form.die)->testAttribute(Qt::WA_OpaquePaintEvent);
     }
@@ -66,6 +78,19 @@ TEST_F(Images, OnAPlainBoxTheImagePaintsTheFillBehindItsTransparentPixels) {
     image = screen(form);
     EXPECT_EQ(image.pixelColor(20 + 5, 20 + 5), QColor(Qt::red));
     EXPECT_EQ(image.pixelColor(20 + 25, 20 + 5), QColor(Qt::yellow));
+}
+
+TEST_F(Images, EveryNewPictureReachesTheWindow) {
+    auto& form = shown();
+    rt::Bitmap blue(32, 32, 0xFF0000FF);
+    const rt::Picture frames[2] = {ImagesForm::halfTransparent(), rt::Picture::fromBitmap(blue)};
+    for (int tick = 0; tick < 4; ++tick) {
+        form.die.setPicture(frames[tick % 2]);
+        const QImage image = onScreen(form);
+        EXPECT_EQ(image.pixelColor(20 + 25, 20 + 5),
+                  tick % 2 ? QColor(Qt::blue) : QColor(Qt::green))
+            << "tick " << tick;
+    }
 }
 
 TEST_F(Images, AControlBelowTheImageShowsThroughItsTransparentPixels) {
