@@ -5,7 +5,8 @@
 #
 # Starts PROGRAM under a private virtual X display with a window manager (Xvfb and openbox), with
 # a fresh HOME and so the default options (animation on, the stamp frames, the long animation,
-# sound on), and rolls ROLLS times with the Enter key sent by xdotool, three rolls a turn; between
+# sound on), and rolls ROLLS times with the Enter key sent to the main window by xdotool (as a
+# window event, so the window manager's key grabs take no part), three rolls a turn; between
 # turns a right click marks a zero on the sheet. For each roll it reads the CPU time of the
 # program (all its threads) and of the X server just before the key and once the roll has ended
 # (SETTLE_S seconds later, default 0.8; the program idles at 0 between rolls), from
@@ -17,7 +18,8 @@
 #                 sent, the pointer changes
 # ANIMATION=0 stores the animation off before the start, to compare with a roll that shows no
 # frames. SHOT=file.png saves a screenshot MID_MS milliseconds (default 150) into the last roll.
-# Needs Xvfb, openbox, xdotool, xdpyinfo and xprop (and import, for SHOT).
+# DEBUG=1 prints each roll's figures. Needs Xvfb, openbox, xdotool, xdpyinfo and xprop (and
+# import, for SHOT).
 set -u
 
 prog=$(readlink -f "${1:-build/Dazivuvera}")
