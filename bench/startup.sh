@@ -8,10 +8,12 @@
 # range of:
 #   splash      time from the process start to its first window (the splash) being mapped
 #   main        time from the process start to the main window " Ostrelo Tuvel Quopa" being shown
+# Both are read from X events: the window manager's list of managed windows on the root window,
+# followed with `xprop -spy` (a window enters the list when the window manager maps it).
 #   peak RSS    VmHWM of the process, read after the idle period
 #   idle CPU    user + system CPU time used in the IDLE_S seconds (default 10) after the main
 #               window appeared; an idle program uses next to none
-# Needs Xvfb, openbox, xdotool, xdpyinfo and xprop.
+# Needs Xvfb, openbox, xdpyinfo and xprop.
 set -u
 
 prog=$(readlink -f "${1:-build/Dazivuvera}")
@@ -20,7 +22,7 @@ idle_s=${IDLE_S:-10}
 timeout_s=${TIMEOUT_S:-30}
 
 [ -x "$prog" ] || { echo "no program at $prog" >&2; exit 2; }
-for t in Xvfb openbox xdotool xdpyinfo xprop; do
+for t in Xvfb openbox xdpyinfo xprop; do
   command -v "$t" >/dev/null || { echo "missing tool: $t" >&2; exit 2; }
 done
 
@@ -52,31 +54,43 @@ now_us() { local t=${EPOCHREALTIME/[.,]/}; echo "$t"; }
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null; }
 hz=$(getconf CLK_TCK)
 
-# Waits until a visible window of the process meets all the extra xdotool search conditions
-# (xdotool's default is any of them), polling every 5 ms; prints the microseconds since $2, or
-# nothing when the process ends or the time runs out.
-wait_window() {
-  local pid=$1 start=$2; shift 2
-  local deadline=$(( start + timeout_s * 1000000 ))
-  while :; do
-    if xdotool search --all --onlyvisible --pid "$pid" "$@" >/dev/null 2>&1; then
-      echo $(( $(now_us) - start )); return 0
-    fi
-    kill -0 "$pid" 2>/dev/null || return 1
-    [ "$(now_us)" -lt "$deadline" ] || return 1
-    sleep 0.005
+# The windows the window manager manages, as it announces them on the root window: one line from
+# `xprop -spy` each time the list changes, so the script waits on X events instead of polling.
+ids_of() { grep -o '0x[0-9a-f]*' <<<"$1"; }
+spy_fifo=$work/clients
+mkfifo "$spy_fifo"
+
+# Starts the program and follows the client list until its main window appears; sets splash and
+# main to the microseconds from the start to the first window of the run (the splash) and to the
+# main window " Ostrelo Tuvel Quopa", both as the window manager took them on the screen.
+run_program() {
+  local home=$1 line t id known spypid
+  splash="" main=""
+  xprop -root -spy _NET_CLIENT_LIST >"$spy_fifo" 2>/dev/null & spypid=$!
+  exec 3<"$spy_fifo"
+  read -r -t "$timeout_s" -u 3 line   # the list as it stands: the spy is listening
+  known=" $(ids_of "$line" | tr '\n' ' ') "
+  start=$(now_us)
+  HOME=$home XDG_RUNTIME_DIR=$home/.run XDG_CONFIG_HOME=$home/.config \
+    "$prog" >"$home/program.log" 2>&1 & apid=$!
+  while [ -z "$main" ] && read -r -t "$timeout_s" -u 3 line; do
+    t=$(( $(now_us) - start ))
+    for id in $(ids_of "$line"); do
+      case "$known" in *" $id "*) continue ;; esac
+      known="$known$id "
+      [ -z "$splash" ] && splash=$t
+      [[ "$(xprop -id "$id" WM_NAME 2>/dev/null)" == *'" Ostrelo Tuvel Quopa"'* ]] && main=$t
+    done
   done
+  kill "$spypid" 2>/dev/null; wait "$spypid" 2>/dev/null
+  exec 3<&-
 }
 
 : >"$work/splash" ; : >"$work/main" ; : >"$work/rss" ; : >"$work/cpu"
 failed=0
 for r in $(seq "$runs"); do
   home="$work/home$r"; mkdir -p "$home/.run"; chmod 700 "$home/.run"
-  start=$(now_us)
-  HOME=$home XDG_RUNTIME_DIR=$home/.run XDG_CONFIG_HOME=$home/.config \
-    "$prog" >"$home/program.log" 2>&1 & apid=$!
-  splash=$(wait_window "$apid" "$start")
-  main=$(wait_window "$apid" "$start" --name "^ Ostrelo Tuvel Quopa$")
+  run_program "$home"
   if [ -z "$splash" ] || [ -z "$main" ]; then
     echo "run $r: the program did not show its windows; its output ends with:" >&2
     tail -n 3 "$home/program.log" | sed 's/^/    /' >&2

@@ -1,7 +1,9 @@
-// The cost of the two things a turn does most: one tick of the roll animation on five dice, and
-// one marking of a box (press and release, running totals on). Both run on the main window shown
-// by the real Qt renderer (offscreen), with the test doubles for every other service, and include
-// the repaint that Qt does for them.
+// The cost of the two things a turn does most, headless: one tick of the roll animation on five
+// dice, and one marking of a box (press and release, running totals on). Both run on the main
+// window shown by the real Qt renderer on the offscreen platform, with the test doubles for every
+// other service, and include the repaint that Qt does for them into its offscreen image. No window
+// system takes part: what a frame costs on a real display (the X server, the flush of each frame)
+// is measured by bench/roll.sh, not here.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -32,8 +34,9 @@ void terminaRolagem(quopa::frmQUOPA& f) {
     QApplication::processEvents();
 }
 
-// One animation tick with all five dice rolling: five frame pictures and their repaint.
-void BM_AnimationTick(benchmark::State& state) {
+// One animation tick with all five dice rolling: five frame pictures and their repaint into the
+// offscreen image. It uses the face-picture animation (type 1), not the default stamp frames.
+void BM_OffscreenAnimationTick_FaceFrames(benchmark::State& state) {
     quopa::frmQUOPA& f = *janela;
     f.mnuAnimacao.setChecked(true);
     f.lblTipoAnimacao.setCaption("1");
@@ -46,11 +49,12 @@ void BM_AnimationTick(benchmark::State& state) {
         QApplication::processEvents();
     }
 }
-BENCHMARK(BM_AnimationTick)->Unit(benchmark::kMicrosecond)->Repetitions(10);
+BENCHMARK(BM_OffscreenAnimationTick_FaceFrames)->Unit(benchmark::kMicrosecond)->Repetitions(10);
 
 // One marking with the running totals on: the press scores the box and ends the turn, the
-// release runs the totals; the undo between markings (not timed) makes every marking the same.
-void BM_Marking(benchmark::State& state) {
+// release runs the totals, and the offscreen repaint; the undo between markings (not timed) makes
+// every marking the same.
+void BM_OffscreenMarking(benchmark::State& state) {
     quopa::frmQUOPA& f = *janela;
     if (!f.mnuTotal.checked()) f.mnuTotal_Click();
     if (f.lblJogadas.caption() == "0") comecaRolagem(f);
@@ -66,7 +70,7 @@ void BM_Marking(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_Marking)->Unit(benchmark::kMicrosecond)->Repetitions(10);
+BENCHMARK(BM_OffscreenMarking)->Unit(benchmark::kMicrosecond)->Repetitions(10);
 
 }  // namespace
 

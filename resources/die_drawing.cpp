@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cassert>
+#include <cmath>
+#include <vector>
 
 namespace quopa::resources::draw {
 
@@ -17,9 +19,22 @@ constexpr double kHighlightReach = 2.0;
 Placement drawDieBody(Canvas& canvas, const Placement& die, const DieColours& colours, double half,
                       double corner) {
     // Distances are measured in drawing units and turned into canvas pixels by the scale, so
-    // the outline stays one pixel wide on a small die.
+    // the outline stays one pixel wide on a small die. Each pixel's edges are judged from the
+    // distances at itself and at the pixels kShadeReach below right and kHighlightReach above
+    // left, so the distance is worked out once per pixel of a margin-wide grid and looked up.
+    constexpr int kBefore = static_cast<int>(kHighlightReach);
+    constexpr int kAfter = static_cast<int>(kShadeReach);
+    const int columns = canvas.width() + kBefore + kAfter;
+    std::vector<double> grid(static_cast<std::size_t>(columns) *
+                             static_cast<std::size_t>(canvas.height() + kBefore + kAfter));
+    for (int y = -kBefore; y < canvas.height() + kAfter; ++y)
+        for (int x = -kBefore; x < canvas.width() + kAfter; ++x)
+            grid[static_cast<std::size_t>((y + kBefore) * columns + x + kBefore)] =
+                roundedSquare(die.toLocal(Point{x + 0.5, y + 0.5}), half, corner) * die.scale;
+    // The pixel centres are whole numbers plus a half: the shifted points are pixel centres.
     auto distance = [&](Point p) {
-        return roundedSquare(die.toLocal(p), half, corner) * die.scale;
+        const int x = static_cast<int>(std::floor(p.x)), y = static_cast<int>(std::floor(p.y));
+        return grid[static_cast<std::size_t>((y + kBefore) * columns + x + kBefore)];
     };
     canvas.fill([&](Point p) { return distance(p) < 0; }, colours.outline);
     canvas.fill(
@@ -62,12 +77,17 @@ const PipLayout& pipLayout(int face) {
 
 void drawPip(Canvas& canvas, const Placement& face, Point centre, double radius, rt::Color pip,
              rt::Color rim) {
+    // Most of the canvas lies well outside a pip: a point whose squared distance from the centre
+    // passes (radius + 1) squared is outside, and its exact distance is not needed.
+    const double far = (radius + 1) * (radius + 1);
+    auto outside = [&](Point d) { return d.x * d.x + d.y * d.y > far; };
     canvas.fillShape(
-        face, [&](Point p) { return circle(p, centre, radius); }, pip);
+        face, [&](Point p) { return outside(p - centre) ? 1.0 : circle(p, centre, radius); }, pip);
     canvas.fillShape(
         face,
         [&](Point p) {
             const Point d = p - centre;
+            if (outside(d)) return 1.0;
             return std::max(circle(p, centre, radius), radius * 0.75 - (d.x + d.y));
         },
         rim);

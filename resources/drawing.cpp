@@ -1,6 +1,7 @@
 #include "resources/drawing.h"
 
 #include <algorithm>
+#include <limits>
 #include <numbers>
 
 namespace quopa::resources::draw {
@@ -23,10 +24,17 @@ Point onCircle(Point centre, double radius, double degrees) {
 }  // namespace
 
 Point Placement::toLocal(Point canvas) const {
+    // A picture samples one placement at every pixel: its turn is worked out once, not per pixel.
+    thread_local double turned = std::numeric_limits<double>::quiet_NaN();
+    thread_local double c = 1;
+    thread_local double s = 0;
+    if (!(degrees == turned)) {
+        const double a = -degrees * kRadiansPerDegree;
+        c = std::cos(a);
+        s = std::sin(a);
+        turned = degrees;
+    }
     const Point d = canvas - centre;
-    const double a = -degrees * kRadiansPerDegree;
-    const double c = std::cos(a);
-    const double s = std::sin(a);
     return Point{d.x * c - d.y * s, d.x * s + d.y * c} * (1.0 / scale);
 }
 

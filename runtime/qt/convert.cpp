@@ -68,9 +68,16 @@ QFont toQFont(const Font& font) {
     auto it = cache.find(key);
     if (it != cache.end()) return it->second;
 
-    QString family = toQString(font.name);
-    if (family.isEmpty() || !QFontDatabase::hasFamily(family)) family = standIn(family);
-    QFont result(family);
+    // Asking the font database for a family costs a font configuration match; the answer is
+    // the same for every size and style of that family.
+    static std::map<std::string, QString> families;
+    auto known = families.find(font.name);
+    if (known == families.end()) {
+        QString family = toQString(font.name);
+        if (family.isEmpty() || !QFontDatabase::hasFamily(family)) family = standIn(family);
+        known = families.emplace(font.name, family).first;
+    }
+    QFont result(known->second);
     if (font.size > 0) result.setPointSizeF(font.size);
     result.setBold(font.bold);
     result.setItalic(font.italic);

@@ -1,86 +1,26 @@
-// Images, picture boxes, frames and lines.
+// Picture boxes, frames and lines.
 #include <QGroupBox>
-#include <QLabel>
 #include <QPainter>
-#include <QResizeEvent>
 
+#include "runtime/qt/box_widget.h"
 #include "runtime/qt/convert.h"
 #include "runtime/qt/peers.h"
 
 namespace rt::qt {
 namespace {
 
-// The border of a control with a single-line border: a thin sunken frame.
-constexpr int kBorderFrame = QFrame::Panel | QFrame::Sunken;
-
-// An image: its picture at its own size from the top left corner, or stretched over the box.
-// Where the picture is transparent the container shows through.
-class ImagePeer : public ControlPeer {
-  public:
-    ImagePeer(Image& image, QWidget* parent) : ImagePeer(image, new QLabel(parent)) {}
-    bool lightweight() const override { return true; }
-
-  protected:
-    void applyPicture() override {
-        QPixmap pixmap = toPixmap(model().picture());
-        if (pixmap.isNull())
-            label_->clear();
-        else
-            label_->setPixmap(pixmap);
-    }
-    void applyAppearance() override {
-        label_->setScaledContents(model().stretch());
-        label_->setFrameStyle(model().borderStyle() == BorderStyle::FixedSingle ? kBorderFrame
-                                                                                : QFrame::NoFrame);
-    }
-
-  private:
-    ImagePeer(Image& image, QLabel* widget) : ControlPeer(image, widget), label_(widget) {
-        label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label_->setLineWidth(1);
-    }
-    const Image& model() const { return static_cast<const Image&>(*control_); }
-    QLabel* label_;
-};
-
-// A picture box: a filled box with an optional sunken border and picture; its children live in
-// an inner widget inside the border, which clips them there.
-class BoxWidget : public QFrame {
-  public:
-    explicit BoxWidget(QWidget* parent) : QFrame(parent), host(new QWidget(this)) {
-        setLineWidth(1);
-    }
-    QPixmap picture;
-    QWidget* host;
-
-  protected:
-    void resizeEvent(QResizeEvent* event) override {
-        QFrame::resizeEvent(event);
-        host->setGeometry(contentsRect());
-    }
-    void paintEvent(QPaintEvent* event) override {
-        QFrame::paintEvent(event);
-        if (picture.isNull()) return;
-        QPainter painter(this);
-        painter.drawPixmap(contentsRect().topLeft(), picture);
-    }
-};
-
 class PictureBoxPeer : public ControlPeer {
   public:
     PictureBoxPeer(PictureBox& box, QWidget* parent) : PictureBoxPeer(box, new BoxWidget(parent)) {}
-    QWidget* childHost() override { return box_->host; }
+    QWidget* childHost() override { return box_->host(); }
 
   protected:
     void applyColors() override { setColors(QPalette::Window, QPalette::WindowText, true); }
-    void applyPicture() override {
-        box_->picture = toPixmap(model().picture());
-        box_->update();
-    }
+    void applyPicture() override { box_->setPicture(toPixmap(model().picture())); }
     void applyAppearance() override {
         box_->setFrameStyle(model().borderStyle() == BorderStyle::FixedSingle ? kBorderFrame
                                                                               : QFrame::NoFrame);
-        box_->host->setGeometry(box_->contentsRect());
+        box_->host()->setGeometry(box_->contentsRect());
     }
     Qt::FocusPolicy focusPolicy(bool tabStop) const override {
         return tabStop ? Qt::StrongFocus : Qt::ClickFocus;
@@ -88,7 +28,7 @@ class PictureBoxPeer : public ControlPeer {
 
   private:
     PictureBoxPeer(PictureBox& box, BoxWidget* widget) : ControlPeer(box, widget), box_(widget) {
-        watchAlso(box_->host);
+        watchAlso(box_->host());
     }
     const PictureBox& model() const { return static_cast<const PictureBox&>(*control_); }
     BoxWidget* box_;
@@ -162,9 +102,6 @@ class LinePeer : public ControlPeer {
 
 }  // namespace
 
-ControlPeer* makeImagePeer(Image& image, QWidget* parent) {
-    return new ImagePeer(image, parent);
-}
 ControlPeer* makePictureBoxPeer(PictureBox& box, QWidget* parent) {
     return new PictureBoxPeer(box, parent);
 }

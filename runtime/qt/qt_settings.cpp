@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 #include <QtGlobal>
 
+#include "runtime/qt/convert.h"
 #include "runtime/qt/qt_store_lock.h"
 
 #ifdef Q_OS_UNIX
@@ -30,13 +31,8 @@ constexpr std::chrono::seconds kLockPatience{10};
 // Numbers the temporary files of this process's saves, so that no two of them share a name.
 std::atomic<unsigned> saveNumber{0};
 
-// Named for this file alone: the files of the Qt layer are compiled in batches.
-QString settingsText(const std::string& text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 QString settingsKey(const std::string& section, const std::string& key) {
-    return settingsText(section) + QLatin1Char('/') + settingsText(key);
+    return toQString(section) + QLatin1Char('/') + toQString(key);
 }
 
 std::optional<std::string> textOf(QSettings& store, const std::string& section,
@@ -151,7 +147,7 @@ ChangedCopy changeCopy(const QString& copy, const SettingsStore::Change& change)
             return textOf(store, section, key);
         });
     for (const Setting& s : values)
-        store.setValue(settingsKey(s.section, s.key), settingsText(s.value));
+        store.setValue(settingsKey(s.section, s.key), toQString(s.value));
     result.changed = !values.empty();
     store.sync();
     // A format error only says the old file was damaged; the new one has been written whole.
@@ -201,10 +197,10 @@ QtSettingsStore::QtSettingsStore()
     : folder_(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
               QStringLiteral("/Ostrelo")) {}
 
-QtSettingsStore::QtSettingsStore(const std::string& folder) : folder_(settingsText(folder)) {}
+QtSettingsStore::QtSettingsStore(const std::string& folder) : folder_(toQString(folder)) {}
 
 QString QtSettingsStore::filePath(const std::string& app) const {
-    return folder_ + QLatin1Char('/') + settingsText(app) + QStringLiteral(".ini");
+    return folder_ + QLatin1Char('/') + toQString(app) + QStringLiteral(".ini");
 }
 
 std::string QtSettingsStore::location(const std::string& app) {
