@@ -27,32 +27,8 @@ rolls=${2:-30}
 settle_s=${SETTLE_S:-0.8}
 
 [ -x "$prog" ] || { echo "no program at $prog" >&2; exit 2; }
-for t in Xvfb openbox xdotool xdpyinfo xprop; do
-  command -v "$t" >/dev/null || { echo "missing tool: $t" >&2; exit 2; }
-done
-
-work=$(mktemp -d)
-xpid="" wmpid="" apid=""
-cleanup() {
-  [ -n "$apid" ] && kill "$apid" 2>/dev/null
-  [ -n "$wmpid" ] && kill "$wmpid" 2>/dev/null
-  [ -n "$xpid" ] && kill "$xpid" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
-n=170; while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
-export DISPLAY=:$n
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 & xpid=$!
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
-xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start" >&2; exit 1; }
-openbox >/dev/null 2>&1 & wmpid=$!
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
-  sleep 0.05
-done
+. "$(dirname "$0")/virtual_display.sh"
+start_virtual_display 170 xdotool
 
 # CPU time of every thread of a process, nanoseconds.
 cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {print s + 0}'; }

@@ -22,33 +22,9 @@ idle_s=${IDLE_S:-10}
 timeout_s=${TIMEOUT_S:-30}
 
 [ -x "$prog" ] || { echo "no program at $prog" >&2; exit 2; }
-for t in Xvfb openbox xdpyinfo xprop; do
-  command -v "$t" >/dev/null || { echo "missing tool: $t" >&2; exit 2; }
-done
-
-work=$(mktemp -d)
-xpid="" wmpid="" apid=""
-cleanup() {
-  [ -n "$apid" ] && kill "$apid" 2>/dev/null
-  [ -n "$wmpid" ] && kill "$wmpid" 2>/dev/null
-  [ -n "$xpid" ] && kill "$xpid" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
+. "$(dirname "$0")/virtual_display.sh"
 # One display and window manager for all runs: only the program's own start is measured.
-n=150; while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
-export DISPLAY=:$n
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 & xpid=$!
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
-xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start" >&2; exit 1; }
-openbox >/dev/null 2>&1 & wmpid=$!
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
-  sleep 0.05
-done
+start_virtual_display 150
 
 now_us() { local t=${EPOCHREALTIME/[.,]/}; echo "$t"; }
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null; }
