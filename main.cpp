@@ -25,7 +25,7 @@ int main(int, char** argv) {
     // repaints the same five dice thirty times a second, and with shared memory each repaint
     // must first wait for the server to confirm it has read the previous one (a round trip
     // per frame); through the connection no frame waits, and a roll costs the program and the
-    // server about a third less, while the start and the repaints of the whole window cost the
+    // server about a fifth less, while the start and the repaints of the whole window cost the
     // same (the toolkit keeps the window's contents in a server-side pixmap either way).
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication application(argc, args);
