@@ -1,5 +1,7 @@
 #include "runtime/qt/qt_timers.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QTimer>
 
 #include "runtime/app.h"
@@ -53,6 +55,10 @@ void QtTimerService::fire(Timer* timer) {
     // `timer` may be gone now; it is only used as a key from here on.
     inHandler_.erase(timer);
     if (--firing_ == 0) retired_.clear();
+    // What the tick changed is painted and sent to the window system now, in the pass of the
+    // event loop that ran the tick, rather than in one more pass woken for it: an animation
+    // frame costs one pass instead of two.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
 }
 
 }  // namespace rt::qt
