@@ -27,6 +27,9 @@ rolls=${2:-30}
 settle_s=${SETTLE_S:-0.8}
 
 [ -x "$prog" ] || { echo "no program at $prog" >&2; exit 2; }
+# Three rolls a turn and a zero in one of the first column's 11 boxes between turns: beyond 33
+# rolls the zeros would fall on marked boxes and the rolls be refused.
+[ "$rolls" -le 33 ] || { echo "at most 33 rolls" >&2; exit 2; }
 . "$(dirname "$0")/virtual_display.sh"
 start_virtual_display 170 xdotool
 

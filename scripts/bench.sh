@@ -23,7 +23,7 @@ out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 bash bench/roll.sh build-bench/Dazivuvera "${ROLLS:-30}" | tee "$out/roll"
 ANIMATION=0 bash bench/roll.sh build-bench/Dazivuvera "${ROLLS:-30}" | tee "$out/still"
-bash bench/frame_floor.sh build-bench/bench/frame_floor "${ROLLS:-60}" | tee "$out/floor"
+bash bench/frame_floor.sh build-bench/bench/frame_floor 60 | tee "$out/floor"
 bash bench/startup.sh build-bench/Dazivuvera "${RUNS:-10}" | tee "$out/start"
 
 # The median column of a summary line.
