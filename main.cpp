@@ -3,6 +3,7 @@
 #include <QIcon>
 
 #include "app/module1.h"
+#include "game/window/frm_quopa.h"
 #include "resources/resources.h"
 #include "runtime/app.h"
 #include "runtime/qt/convert.h"
@@ -16,6 +17,7 @@
 #include "runtime/qt/qt_settings.h"
 #include "runtime/qt/qt_sound.h"
 #include "runtime/qt/qt_timers.h"
+#include "runtime/qt/toolkit_warm_up.h"
 
 int main(int, char** argv) {
     // The program takes no arguments: Qt is handed the program's name only.
@@ -46,6 +48,15 @@ int main(int, char** argv) {
                                    &folders, &instance, &colours});
 
     QApplication::setWindowIcon(QIcon(rt::qt::toPixmap(quopa::resources::icon(1))));
+    // While the splash window waits, the toolkit's first-use costs of the main window are paid
+    // (its fonts opened, the busy pointer loaded) and its logo is drawn, so that the main window
+    // appears sooner after the wait.
+    display.setWorkAhead([] {
+        rt::qt::warmUpToolkit();
+        for (const rt::Font& font : quopa::frmQUOPA::designFonts()) rt::qt::warmUpFont(font);
+        rt::qt::warmUpBusyPointer();
+        rt::qt::toPixmap(quopa::resources::logo());
+    });
 
     if (rt::guard(quopa::Main)) display.run();
 
