@@ -33,6 +33,9 @@ class frmQUOPA : public rt::Form {
     // Every font the window's controls are designed with, so that they can be opened before the
     // window is made.
     static std::vector<rt::Font> designFonts();
+    // The pictures of the default dice style (its six faces, then its stamp's three frames), so
+    // that they can be drawn before the window is made.
+    static std::vector<rt::Picture> defaultStylePictures();
 
     // ------------------------------------------------------------------------------------------
     // Containers

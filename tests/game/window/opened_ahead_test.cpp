@@ -1,4 +1,5 @@
-// The fonts the main window is opened with ahead of time are the fonts its controls use.
+// What is opened or drawn ahead of the main window (its fonts, the default dice) is what the
+// loaded window uses.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +10,7 @@
 
 namespace {
 
-class DesignFonts : public testing_support::GameFixture {};
+class OpenedAhead : public testing_support::GameFixture {};
 
 void collectFonts(const rt::Container& container, std::vector<rt::Font>& fonts) {
     for (const rt::Control* c : container.children()) {
@@ -24,7 +25,7 @@ std::string describe(const rt::Font& f) {
            (f.italic ? " italic" : "") + (f.underline ? " underlined" : "");
 }
 
-TEST_F(DesignFonts, EveryFontOfTheLoadedWindowIsListedInBothLanguages) {
+TEST_F(OpenedAhead, EveryFontOfTheLoadedWindowIsListedInBothLanguages) {
     for (const char* language : {"0", "1"}) {
         SCOPED_TRACE(std::string("language ") + language);
         quopa::Idioma = language;
@@ -41,6 +42,16 @@ TEST_F(DesignFonts, EveryFontOfTheLoadedWindowIsListedInBothLanguages) {
                 << describe(font) << " is opened ahead but no control uses it";
         rt::FormInstance<quopa::frmQUOPA>::discard();
     }
+}
+
+TEST_F(OpenedAhead, TheDefaultStylePicturesAreTheOnesAFirstStartShows) {
+    auto& f = load();
+    const std::vector<rt::Picture> ahead = quopa::frmQUOPA::defaultStylePictures();
+    ASSERT_EQ(ahead.size(), 9u);
+    // The same shared pictures, so that what was drawn ahead is what the window shows.
+    for (int k = 1; k <= 6; ++k) EXPECT_EQ(f.imgDado1[k].picture(), ahead[k - 1]) << "face " << k;
+    for (int j = 1; j <= 3; ++j) EXPECT_EQ(f.imgTMPx[j].picture(), ahead[5 + j]) << "frame " << j;
+    EXPECT_EQ(f.imgSort1.picture(), ahead[6]);
 }
 
 }  // namespace
