@@ -30,6 +30,7 @@ class LabelPeer : public ControlPeer {
     void applyCaption() override {
         label_->setText(toQString(model().caption()));
         autoSize();
+        findBuddyLater();
     }
     void applyAppearance() override {
         const Label& l = model();
@@ -59,15 +60,26 @@ class LabelPeer : public ControlPeer {
 
     // QLabel hides the "&" and underlines the access key only while it has a buddy. The
     // controls after the label get their widgets after it, so the buddy is looked for once they
-    // exist.
+    // exist: once for any number of changes, and only where there is one to find (an access key
+    // in the caption) or one to let go of. A window holds hundreds of labels without one.
     void findBuddyLater() {
+        if (buddySearchQueued_ || !(label_->buddy() || wantsBuddy())) return;
+        buddySearchQueued_ = true;
         QMetaObject::invokeMethod(
-            this, [this] { findBuddy(); }, Qt::QueuedConnection);
+            this,
+            [this] {
+                buddySearchQueued_ = false;
+                findBuddy();
+            },
+            Qt::QueuedConnection);
+    }
+    bool wantsBuddy() const {
+        return model().useMnemonic() && model().caption().find('&') != std::string::npos;
     }
     void findBuddy() {
         if (!control_) return;
         QWidget* buddy = nullptr;
-        if (model().useMnemonic()) {
+        if (wantsBuddy()) {
             const auto& siblings = control_->parent()->children();
             auto it = std::find(siblings.begin(), siblings.end(), control_);
             for (; !buddy && it != siblings.end(); ++it) {
@@ -99,6 +111,7 @@ class LabelPeer : public ControlPeer {
     }
 
     QLabel* label_;
+    bool buddySearchQueued_ = false;
 };
 
 }  // namespace
