@@ -123,6 +123,12 @@ void ControlPeer::setColors(QPalette::ColorRole backRole, QPalette::ColorRole te
         // Disabled text keeps the style's greyed colour, as a disabled control's text is shown.
         p.setColor(QPalette::Active, textRole, toQColor(fore));
         p.setColor(QPalette::Inactive, textRole, toQColor(fore));
+        // A control drawn on its own Window colour (a label, a box, an option) inherits nothing
+        // else it shows from its container, whose palette sets only that pair too: its palette
+        // is made complete, so that hundreds of labels share its colours instead of each keeping
+        // its own copy merged with what it would inherit. A button or a text box keeps inheriting:
+        // the style draws its outline from the container's Window colour.
+        if (backRole == QPalette::Window) p.setResolveMask(~QPalette::ResolveMask(0));
         it = cache.emplace(key, p).first;
     }
     widget_->setPalette(it->second);
