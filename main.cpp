@@ -49,13 +49,15 @@ int main(int, char** argv) {
 
     QApplication::setWindowIcon(QIcon(rt::qt::toPixmap(quopa::resources::icon(1))));
     // While the splash window waits, the toolkit's first-use costs of the main window are paid
-    // (its fonts opened, the busy pointer loaded) and its logo and the default dice are drawn,
-    // so that the main window appears sooner after the wait.
+    // (its fonts opened, the busy pointer loaded) and its logo, pointer pictures and default
+    // dice are drawn, so that the main window appears sooner after the wait.
     display.setWorkAhead([] {
         rt::qt::warmUpToolkit();
         for (const rt::Font& font : quopa::frmQUOPA::designFonts()) rt::qt::warmUpFont(font);
         rt::qt::warmUpBusyPointer();
-        rt::qt::toPixmap(quopa::resources::logo());
+        for (const rt::Picture& picture : {quopa::resources::logo(), quopa::resources::liftCursor(),
+                                           quopa::resources::dropCursor()})
+            rt::qt::toPixmap(picture);
         for (const rt::Picture& picture : quopa::frmQUOPA::defaultStylePictures())
             rt::qt::toPixmap(picture);
     });
