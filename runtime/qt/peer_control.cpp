@@ -132,7 +132,13 @@ void ControlPeer::setColors(QPalette::ColorRole backRole, QPalette::ColorRole te
         it = cache.emplace(key, p).first;
     }
     widget_->setPalette(it->second);
-    widget_->setAutoFillBackground(opaque);
+    setAutoFill(opaque);
+}
+
+void ControlPeer::setAutoFill(bool opaque) {
+    // Setting it, even to what it is, gives the widget a block of extra data it otherwise never
+    // needs.
+    if (widget_->autoFillBackground() != opaque) widget_->setAutoFillBackground(opaque);
 }
 
 void ControlPeer::bringToFrontOfLayer() {

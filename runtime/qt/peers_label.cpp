@@ -40,11 +40,15 @@ class LabelPeer : public ControlPeer {
         label_->setAlignment(horizontal | Qt::AlignTop);
         // A label that sizes itself grows along its line unless it wraps; any other label wraps
         // its words inside its box.
-        label_->setWordWrap(!l.autoSize() || l.wordWrap());
-        label_->setFrameStyle(l.borderStyle() == BorderStyle::FixedSingle
-                                  ? QFrame::Panel | QFrame::Sunken
-                                  : QFrame::NoFrame);
-        label_->setAutoFillBackground(l.backStyle() == BackStyle::Opaque);
+        // Each of these lays the label out again even when nothing changes, and hundreds of
+        // labels are made with the values they already have.
+        const bool wrap = !l.autoSize() || l.wordWrap();
+        if (label_->wordWrap() != wrap) label_->setWordWrap(wrap);
+        const int frame = l.borderStyle() == BorderStyle::FixedSingle
+                              ? QFrame::Panel | QFrame::Sunken
+                              : QFrame::NoFrame;
+        if (label_->frameStyle() != frame) label_->setFrameStyle(frame);
+        setAutoFill(l.backStyle() == BackStyle::Opaque);
         autoSize();
         findBuddyLater();
     }
