@@ -3,6 +3,7 @@
 #include <QIcon>
 
 #include "app/module1.h"
+#include "game/window/frm_quopa.h"
 #include "resources/resources.h"
 #include "runtime/app.h"
 #include "runtime/qt/convert.h"
@@ -16,6 +17,7 @@
 #include "runtime/qt/qt_settings.h"
 #include "runtime/qt/qt_sound.h"
 #include "runtime/qt/qt_timers.h"
+#include "runtime/qt/toolkit_warm_up.h"
 
 int main(int, char** argv) {
     // The program takes no arguments: Qt is handed the program's name only.
@@ -46,6 +48,19 @@ int main(int, char** argv) {
                                    &folders, &instance, &colours});
 
     QApplication::setWindowIcon(QIcon(rt::qt::toPixmap(quopa::resources::icon(1))));
+    // While the splash window waits, the toolkit's first-use costs of the main window are paid
+    // (its fonts opened, the busy pointer loaded) and its logo, pointer pictures and default
+    // dice are drawn, so that the main window appears sooner after the wait.
+    display.setWorkAhead([] {
+        rt::qt::warmUpToolkit();
+        for (const rt::Font& font : quopa::frmQUOPA::designFonts()) rt::qt::warmUpFont(font);
+        rt::qt::warmUpBusyPointer();
+        for (const rt::Picture& picture : {quopa::resources::logo(), quopa::resources::liftCursor(),
+                                           quopa::resources::dropCursor()})
+            rt::qt::toPixmap(picture);
+        for (const rt::Picture& picture : quopa::frmQUOPA::defaultStylePictures())
+            rt::qt::toPixmap(picture);
+    });
 
     if (rt::guard(quopa::Main)) display.run();
 

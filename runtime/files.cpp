@@ -1,8 +1,9 @@
 #include "runtime/files.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
+#include <memory>
 #include <system_error>
 
 #include <fcntl.h>
@@ -88,32 +89,48 @@ void writeFileAtomically(const std::string& path, const std::string& contents, F
     }
 }
 
+namespace {
+
+// Files are read with the C library's streams: the C++ ones would set up the whole of the
+// standard library's locale machinery on the way to the first window, for a few bytes.
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using InputFile = std::unique_ptr<std::FILE, FileCloser>;
+
+InputFile openForReading(const std::string& path) {
+    return InputFile(std::fopen(path.c_str(), "rb"));
+}
+
+}  // namespace
+
 void FileCopy(const std::string& source, const std::string& target) {
     std::error_code ec;
     std::string from = nativePath(source), to = nativePath(target);
     if (!fs::is_regular_file(from, ec)) throw RuntimeError(kFileNotFound, "File not found");
-    std::ifstream in(from, std::ios::binary);
+    InputFile in = openForReading(from);
     const auto size = fs::file_size(from, ec);
     std::string contents(ec ? 0 : static_cast<std::size_t>(size), '\0');
-    if (!in || ec || !in.read(contents.data(), static_cast<std::streamsize>(contents.size())))
+    if (!in || ec || std::fread(contents.data(), 1, contents.size(), in.get()) != contents.size())
         throw RuntimeError(75, "Path/File access error");
     // A copy that fails half-way (a full disk) leaves the old target, never a broken one.
     writeFileAtomically(to, contents, FileMode::Plain);
 }
 
 std::string readFirstField(const std::string& path) {
-    std::ifstream in(nativePath(path), std::ios::binary);
+    InputFile in = openForReading(nativePath(path));
     if (!in) throw RuntimeError(kFileNotFound, "File not found");
+    std::FILE* f = in.get();
     std::string field;
-    int c = in.get();
+    int c = std::getc(f);
     if (c == EOF) throw RuntimeError(62, "Input past end of file");
-    while (c == ' ' || c == '\t') c = in.get();
+    while (c == ' ' || c == '\t') c = std::getc(f);
     if (c == '"') {
-        for (c = in.get(); c != EOF && c != '"'; c = in.get())
+        for (c = std::getc(f); c != EOF && c != '"'; c = std::getc(f))
             field.push_back(static_cast<char>(c));
         return field;
     }
-    for (; c != EOF && c != ',' && c != '\r' && c != '\n'; c = in.get())
+    for (; c != EOF && c != ',' && c != '\r' && c != '\n'; c = std::getc(f))
         field.push_back(static_cast<char>(c));
     while (!field.empty() && (field.back() == ' ' || field.back() == '\t')) field.pop_back();
     return field;

@@ -129,6 +129,11 @@ void designSheet(const SheetControls& s, int totalHeight) {
 
 }  // namespace
 
+std::vector<rt::Font> frmQUOPA::designFonts() {
+    return {font(7.5, true),  font(8.25),     font(8.25, true), font(9.75, true),
+            font(10.5, true), font(12, true), font(18, true),   font(24, true)};
+}
+
 void frmQUOPA::design() {
     setCaption(" Ostrelo Tuvel Quopa");
     setBorderStyle(rt::FormBorder::Sizable);

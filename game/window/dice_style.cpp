@@ -64,6 +64,14 @@ rt::Picture quadroDaEstampa(const std::string& estampa, int j) {
     return resources::icon(*numero);
 }
 
+// The default style: design 3's faces and stamp 1.
+std::string faceDoEstiloPadrao(int k) {
+    return std::to_string(12 + k);
+}
+rt::Picture quadroDoEstiloPadrao(int j) {
+    return resources::icon(100 + j);
+}
+
 // Every die shows the stamp's first frame until it is rolled.
 void estampaNosDados(frmQUOPA& f) {
     for (rt::Image* dado : {&f.imgSort1, &f.imgSort2, &f.imgSort3, &f.imgSort4, &f.imgSort5})
@@ -80,10 +88,18 @@ std::string tempoGuardado() {
 
 }  // namespace
 
+std::vector<rt::Picture> frmQUOPA::defaultStylePictures() {
+    std::vector<rt::Picture> figuras;
+    for (int k = 1; k <= 6; ++k)
+        figuras.push_back(resources::dicePicture(indiceNaBiblioteca(faceDoEstiloPadrao(k))));
+    for (int j = 1; j <= 3; ++j) figuras.push_back(quadroDoEstiloPadrao(j));
+    return figuras;
+}
+
 void frmQUOPA::PegaDados() {
     try {
         for (int k = 1; k <= 6; ++k)
-            lblDados[k].setCaption(pegaDado(kChavesDasFaces[k - 1], std::to_string(12 + k)));
+            lblDados[k].setCaption(pegaDado(kChavesDasFaces[k - 1], faceDoEstiloPadrao(k)));
         lblTMP.setCaption(pegaDado("DiceTmp", "1"));
         lblTemPo.setCaption(tempoGuardado());
         lblTipoAnimacao.setCaption(pegaDado("TypeAnimation", "0"));
@@ -95,10 +111,10 @@ void frmQUOPA::PegaDados() {
         // stamp 1, stamp frames and the middle length. The fallback captions are what SalvaDados
         // writes over the faulty values at shut-down.
         rt::FormInstance<frmChoic>::unloadIfLoaded();
-        for (int k = 1; k <= 6; ++k) lblDados[k].setCaption(std::to_string(12 + k));
+        for (int k = 1; k <= 6; ++k) lblDados[k].setCaption(faceDoEstiloPadrao(k));
         lblTMP.setCaption("1");
         copiaFiguras(*this);
-        for (int j = 1; j <= 3; ++j) imgTMPx[j].setPicture(resources::icon(100 + j));
+        for (int j = 1; j <= 3; ++j) imgTMPx[j].setPicture(quadroDoEstiloPadrao(j));
         estampaNosDados(*this);
         lblTipoAnimacao.setCaption("0");
         lblTemPo.setCaption("20");

@@ -9,6 +9,8 @@
 // The procedures are defined by concern in the files of game/window/, game/sheet/ and game/aids/.
 #pragma once
 
+#include <vector>
+
 #include <cstdint>
 
 #include "runtime/control_array.h"
@@ -28,6 +30,12 @@ class frmQUOPA : public rt::Form {
 
     // The global instance, loaded on first use.
     static frmQUOPA& instance() { return rt::FormInstance<frmQUOPA>::get(); }
+    // Every font the window's controls are designed with, so that they can be opened before the
+    // window is made.
+    static std::vector<rt::Font> designFonts();
+    // The pictures of the default dice style (its six faces, then its stamp's three frames), so
+    // that they can be drawn before the window is made.
+    static std::vector<rt::Picture> defaultStylePictures();
 
     // ------------------------------------------------------------------------------------------
     // Containers

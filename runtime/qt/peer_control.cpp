@@ -123,10 +123,22 @@ void ControlPeer::setColors(QPalette::ColorRole backRole, QPalette::ColorRole te
         // Disabled text keeps the style's greyed colour, as a disabled control's text is shown.
         p.setColor(QPalette::Active, textRole, toQColor(fore));
         p.setColor(QPalette::Inactive, textRole, toQColor(fore));
+        // A control drawn on its own Window colour (a label, a box, an option) inherits nothing
+        // else it shows from its container, whose palette sets only that pair too: its palette
+        // is made complete, so that hundreds of labels share its colours instead of each keeping
+        // its own copy merged with what it would inherit. A button or a text box keeps inheriting:
+        // the style draws its outline from the container's Window colour.
+        if (backRole == QPalette::Window) p.setResolveMask(~QPalette::ResolveMask(0));
         it = cache.emplace(key, p).first;
     }
     widget_->setPalette(it->second);
-    widget_->setAutoFillBackground(opaque);
+    setAutoFill(opaque);
+}
+
+void ControlPeer::setAutoFill(bool opaque) {
+    // Setting it, even to what it is, gives the widget a block of extra data it otherwise never
+    // needs.
+    if (widget_->autoFillBackground() != opaque) widget_->setAutoFillBackground(opaque);
 }
 
 void ControlPeer::bringToFrontOfLayer() {

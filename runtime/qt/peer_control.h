@@ -56,6 +56,8 @@ class ControlPeer : public QObject, public Peer {
 
     // Sets the widget's background and text colours in the given palette roles.
     void setColors(QPalette::ColorRole backRole, QPalette::ColorRole textRole, bool opaque);
+    // Whether the widget paints its background.
+    void setAutoFill(bool opaque);
     // Mouse events of `host` (a container's inner widget) count as the control's own.
     void watchAlso(QWidget* host);
     // Runs a call into the runtime through the guard. False when the program has ended or the

@@ -30,6 +30,7 @@ class LabelPeer : public ControlPeer {
     void applyCaption() override {
         label_->setText(toQString(model().caption()));
         autoSize();
+        findBuddyLater();
     }
     void applyAppearance() override {
         const Label& l = model();
@@ -39,11 +40,15 @@ class LabelPeer : public ControlPeer {
         label_->setAlignment(horizontal | Qt::AlignTop);
         // A label that sizes itself grows along its line unless it wraps; any other label wraps
         // its words inside its box.
-        label_->setWordWrap(!l.autoSize() || l.wordWrap());
-        label_->setFrameStyle(l.borderStyle() == BorderStyle::FixedSingle
-                                  ? QFrame::Panel | QFrame::Sunken
-                                  : QFrame::NoFrame);
-        label_->setAutoFillBackground(l.backStyle() == BackStyle::Opaque);
+        // Each of these lays the label out again even when nothing changes, and hundreds of
+        // labels are made with the values they already have.
+        const bool wrap = !l.autoSize() || l.wordWrap();
+        if (label_->wordWrap() != wrap) label_->setWordWrap(wrap);
+        const int frame = l.borderStyle() == BorderStyle::FixedSingle
+                              ? QFrame::Panel | QFrame::Sunken
+                              : QFrame::NoFrame;
+        if (label_->frameStyle() != frame) label_->setFrameStyle(frame);
+        setAutoFill(l.backStyle() == BackStyle::Opaque);
         autoSize();
         findBuddyLater();
     }
@@ -59,15 +64,26 @@ class LabelPeer : public ControlPeer {
 
     // QLabel hides the "&" and underlines the access key only while it has a buddy. The
     // controls after the label get their widgets after it, so the buddy is looked for once they
-    // exist.
+    // exist: once for any number of changes, and only where there is one to find (an access key
+    // in the caption) or one to let go of. A window holds hundreds of labels without one.
     void findBuddyLater() {
+        if (buddySearchQueued_ || !(label_->buddy() || wantsBuddy())) return;
+        buddySearchQueued_ = true;
         QMetaObject::invokeMethod(
-            this, [this] { findBuddy(); }, Qt::QueuedConnection);
+            this,
+            [this] {
+                buddySearchQueued_ = false;
+                findBuddy();
+            },
+            Qt::QueuedConnection);
+    }
+    bool wantsBuddy() const {
+        return model().useMnemonic() && model().caption().find('&') != std::string::npos;
     }
     void findBuddy() {
         if (!control_) return;
         QWidget* buddy = nullptr;
-        if (model().useMnemonic()) {
+        if (wantsBuddy()) {
             const auto& siblings = control_->parent()->children();
             auto it = std::find(siblings.begin(), siblings.end(), control_);
             for (; !buddy && it != siblings.end(); ++it) {
@@ -99,6 +115,7 @@ class LabelPeer : public ControlPeer {
     }
 
     QLabel* label_;
+    bool buddySearchQueued_ = false;
 };
 
 }  // namespace

@@ -5,8 +5,11 @@
 #include <QPointer>
 #include <QScreen>
 #include <QThread>
+#include <QTimer>
+#include <QWindow>
 #include <algorithm>
 
+#include "runtime/app.h"
 #include "runtime/errors.h"
 #include "runtime/qt/convert.h"
 #include "runtime/qt/peers.h"
@@ -45,6 +48,7 @@ void QtDisplay::show(Form& form, ShowMode mode) {
     }
     const bool modal = mode == ShowMode::Modal;
     window->present(modal);
+    scheduleWorkAhead(*window);
     if (!modal || !window->isVisible()) return;
 
     QEventLoop loop;
@@ -172,6 +176,24 @@ void QtDisplay::run() {
         if (!leaving_) break;  // left for another reason (the session ends)
     }
     mainLoop_ = nullptr;
+}
+
+void QtDisplay::scheduleWorkAhead(FormWindow& window) {
+    if (!workAhead_ || workAheadWaiting_ || !window.windowHandle()) return;
+    workAheadWaiting_ = true;
+    window.windowHandle()->installEventFilter(this);
+}
+
+bool QtDisplay::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::Expose || !qobject_cast<QWindow*>(watched)) return false;
+    // The window draws itself while this exposure is handled; the work waits until it is shown.
+    watched->removeEventFilter(this);
+    QTimer::singleShot(0, this, [this] {
+        auto work = std::move(workAhead_);
+        workAhead_ = nullptr;
+        if (work && !ended_) guard(work);
+    });
+    return false;
 }
 
 void QtDisplay::focusChanged(QWidget* now) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 #include <map>
 #include <set>
 #include <vector>
@@ -45,9 +46,17 @@ class QtDisplay : public QObject, public Display {
     bool ended() const { return ended_; }
     // The window of a form, from its first showing until its unload; nullptr otherwise.
     FormWindow* windowOf(const Form& form) const;
+    // Work that may be done at any time before it is needed (pictures drawn, the toolkit's
+    // first-use costs paid): it runs once, as soon as the first window has been drawn, while
+    // the program would otherwise wait for its user or its timers.
+    void setWorkAhead(std::function<void()> work) { workAhead_ = std::move(work); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void flushPending();
+    void scheduleWorkAhead(FormWindow& window);
     void focusChanged(QWidget* now);
 
     std::map<const Form*, FormWindow*> windows_;
@@ -59,6 +68,8 @@ class QtDisplay : public QObject, public Display {
     bool leaving_ = false;  // run()'s loop was left because no form was left
     bool overrideCursor_ = false;
     bool ended_ = false;
+    std::function<void()> workAhead_;
+    bool workAheadWaiting_ = false;  // for the first exposure of the first window
 };
 
 }  // namespace rt::qt

@@ -3,8 +3,8 @@
 #include <sys/stat.h>
 
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,13 +15,23 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Nothing when the file cannot be read: the caller then looks at the device files.
+// Nothing when the file cannot be read: the caller then looks at the device files. Read with the
+// C library: the C++ streams would set up the standard library's locales at start-up for it.
 std::optional<int> playbackLinesIn(const fs::path& pcmList) {
-    std::ifstream in(pcmList);
+    std::FILE* in = std::fopen(pcmList.c_str(), "r");
     if (!in) return std::nullopt;
     int count = 0;
-    for (std::string line; std::getline(in, line);)
+    std::string line;
+    for (int c = std::getc(in);; c = std::getc(in)) {
+        if (c != EOF && c != '\n') {
+            line.push_back(static_cast<char>(c));
+            continue;
+        }
         if (line.find("playback") != std::string::npos) ++count;
+        line.clear();
+        if (c == EOF) break;
+    }
+    std::fclose(in);
     return count;
 }
 

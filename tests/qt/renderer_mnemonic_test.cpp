@@ -44,5 +44,20 @@ TEST_F(LabelMnemonic, TheKeyGoesToTheNextControlThatTakesTheFocus) {
     EXPECT_EQ(widgetOf<QLabel>(form.timer)->buddy(), nullptr);
 }
 
+TEST_F(LabelMnemonic, ACaptionThatGainsAnAccessKeyGetsItsBuddyAndOneThatLosesItLetsGo) {
+    auto& form = make<MnemonicForm>();
+    form.timer.setCaption("Timer animation:");
+    form.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(widgetOf<QLabel>(form.timer)->buddy(), nullptr);
+    // A caption written later (a switch of language) brings its access key with it.
+    form.timer.setCaption("&Animation:");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(widgetOf<QLabel>(form.timer)->buddy(), widgetOf(form.list));
+    form.timer.setCaption("Animation:");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(widgetOf<QLabel>(form.timer)->buddy(), nullptr);
+}
+
 }  // namespace
 }  // namespace renderer_test
