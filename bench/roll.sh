@@ -36,12 +36,12 @@ start_virtual_display 170 xdotool
 # CPU time of every thread of a process, nanoseconds.
 cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {print s + 0}'; }
 
-home=$work/home; mkdir -p "$home/.run" "$home/.config"; chmod 700 "$home/.run"
+home=$work/home; run=$run_root/run; mkdir -p "$run" "$home/.config"; chmod 700 "$run"
 if [ "${ANIMATION:-1}" = 0 ]; then
   mkdir -p "$home/.config/Ostrelo"
   printf '[MainForm]\nAnimation=False\n' >"$home/.config/Ostrelo/Tuvel Quopa.ini"
 fi
-HOME=$home XDG_RUNTIME_DIR=$home/.run XDG_CONFIG_HOME=$home/.config \
+HOME=$home XDG_RUNTIME_DIR=$run XDG_CONFIG_HOME=$home/.config \
   "$prog" >"$home/program.log" 2>&1 & apid=$!
 
 win=""

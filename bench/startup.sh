@@ -40,14 +40,14 @@ mkfifo "$spy_fifo"
 # main to the microseconds from the start to the first window of the run (the splash) and to the
 # main window " Ostrelo Tuvel Quopa", both as the window manager took them on the screen.
 run_program() {
-  local home=$1 line t id known spypid
+  local home=$1 run=$2 line t id known spypid
   splash="" main=""
   xprop -root -spy _NET_CLIENT_LIST >"$spy_fifo" 2>/dev/null & spypid=$!
   exec 3<"$spy_fifo"
   read -r -t "$timeout_s" -u 3 line   # the list as it stands: the spy is listening
   known=" $(ids_of "$line" | tr '\n' ' ') "
   start=$(now_us)
-  HOME=$home XDG_RUNTIME_DIR=$home/.run XDG_CONFIG_HOME=$home/.config \
+  HOME=$home XDG_RUNTIME_DIR=$run XDG_CONFIG_HOME=$home/.config \
     "$prog" >"$home/program.log" 2>&1 & apid=$!
   while [ -z "$main" ] && read -r -t "$timeout_s" -u 3 line; do
     t=$(( $(now_us) - start ))
@@ -65,8 +65,8 @@ run_program() {
 : >"$work/splash" ; : >"$work/main" ; : >"$work/rss" ; : >"$work/cpu"
 failed=0
 for r in $(seq "$runs"); do
-  home="$work/home$r"; mkdir -p "$home/.run"; chmod 700 "$home/.run"
-  run_program "$home"
+  home="$work/home$r"; run="$run_root/run$r"; mkdir -p "$home" "$run"; chmod 700 "$run"
+  run_program "$home" "$run"
   if [ -z "$splash" ] || [ -z "$main" ]; then
     echo "run $r: the program did not show its windows; its output ends with:" >&2
     tail -n 3 "$home/program.log" | sed 's/^/    /' >&2
@@ -104,7 +104,7 @@ summary() {
 
 ok=$((runs - failed))
 echo
-echo "$(basename "$prog"): $ok of $runs runs (Xvfb 1280x1024, openbox, fresh HOME each run)"
+echo "$(basename "$prog"): $ok of $runs runs (Xvfb 1280x1024, openbox, fresh HOME each run, runtime folder in memory)"
 printf '%-28s %9s %9s %9s\n' "" median min max
 printf '%-28s %s\n' "splash mapped (ms)" "$(summary "$work/splash" 1)"
 printf '%-28s %s\n' "main window shown (ms)" "$(summary "$work/main" 1)"
