@@ -9,9 +9,8 @@
 // The procedures are defined by concern in the files of game/window/, game/sheet/ and game/aids/.
 #pragma once
 
-#include <vector>
-
 #include <cstdint>
+#include <vector>
 
 #include "runtime/control_array.h"
 #include "runtime/controls.h"
