@@ -19,4 +19,6 @@ install_missing() {
 BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins fonts-liberation
                 qt6-translations-l10n)
 # What the tests need besides.
-TEST_PACKAGES=(libgtest-dev clang-format xvfb xdotool x11-utils openbox desktop-file-utils)
+# imagemagick's import reads what the real program's window shows.
+TEST_PACKAGES=(libgtest-dev clang-format xvfb xdotool x11-utils openbox desktop-file-utils
+               imagemagick)

@@ -78,8 +78,15 @@ bool KeyRouter::eventFilter(QObject*, QEvent* event) {
     if (event->type() != QEvent::KeyPress || !window_.form()) return false;
     HandlerScope scope;
     auto& key = static_cast<QKeyEvent&>(*event);
-    // While the menu bar is worked from the keyboard its keys belong to it, not to the form.
-    if (qobject_cast<QMenuBar*>(window_.focusWidget())) return false;
+    // While the menu bar is worked from the keyboard (an item of it is highlighted) its keys
+    // belong to it, not to the form. When its keyboard work ends and no control had the focus
+    // before (the roll button gives it up while a roll disables it), Qt leaves the focus on the
+    // bar: every key would then go to it, and a letter would open its menu. The focus is taken
+    // from it, so the key reaches the form as it did before the menu was opened.
+    if (auto* bar = qobject_cast<QMenuBar*>(window_.focusWidget())) {
+        if (bar->activeAction()) return false;
+        bar->clearFocus();
+    }
     if (window_.form()->keyPreview() && preview(key)) return true;
     // A handler may have unloaded the form: the key goes nowhere else then.
     Form* form = window_.form();

@@ -1,34 +1,50 @@
 #!/usr/bin/env bash
 # Starts the real program under a private virtual X display and checks, as a user would see it:
 # the start-up, a second start while the first runs, a missing companion file and a bad help file,
-# that closing the window stores the options while the failure paths store nothing, and the
-# shortcuts dialog and the about box.
-#   program_test.sh PROGRAM CASE      CASE: startup, missing_companion, invalid_help or side_windows
+# that closing the window stores the options while the failure paths store nothing, the
+# shortcuts dialog and the about box, and the game's keys after each menu and side window.
+#   program_test.sh PROGRAM CASE
+#   CASE: startup, missing_companion, invalid_help, side_windows or keys_after_menus
 set -u
 program=$(readlink -f "$1")
-case_name=${2:?which case: startup, missing_companion or invalid_help}
+case_name=${2:?which case: startup, missing_companion, invalid_help, side_windows or keys_after_menus}
 source_dir=$(dirname "$program")
 passed=0
 failed=0
 work=$(mktemp -d)
-n=170
-while [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
-export DISPLAY=:$n
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number once it accepts clients, so that runs
+# side by side never race for one display.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
+wm=""
 pids=()
 cleanup() {
     for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done
-    kill "$wm" "$xvfb" 2>/dev/null
+    kill $wm "$xvfb" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+
+# Polls until COMMAND succeeds; fails after SECONDS. The deadline only bounds a failure: a busy
+# machine makes the wait longer, never the result different.
+wait_for() {  # wait_for SECONDS COMMAND...
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ $SECONDS -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
+}
+
+display_up() { [ -n "$(head -n 1 "$work/display")" ]; }
+window_manager_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
+wait_for 60 display_up || { echo "FAILED: Xvfb did not start"; exit 1; }
+export DISPLAY=:$(head -n 1 "$work/display")
 # A window manager, so that windows get the focus as on a desktop.
 HOME=$work openbox >/dev/null 2>&1 &
 wm=$!
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.1; done
+wait_for 60 window_manager_up || { echo "FAILED: openbox did not start"; exit 1; }
 unset QT_QPA_PLATFORM
 
 check() {  # check NAME CONDITION...
@@ -39,6 +55,7 @@ check() {  # check NAME CONDITION...
     else
         failed=$((failed + 1))
         echo "FAILED: $name"
+        return 1
     fi
 }
 
@@ -97,25 +114,38 @@ press() {  # press WINDOW KEY
 
 settings_file() { echo "$1/.config/Ostrelo/Tuvel Quopa.ini"; }
 
+# The windows of the process that are mapped: its windows, and a menu while one is open.
+mapped_windows() { xdotool search --onlyvisible --pid "$1" 2>/dev/null | wc -l; }
+windows_mapped() { [ "$(mapped_windows "$1")" -eq "$2" ]; }  # windows_mapped PID COUNT
+
+# Opens a menu of the main window with its access key and waits until the menu is mapped, so that
+# the item's key goes to the open menu.
+open_menu() {  # open_menu PID WINDOW KEY
+    local before
+    before=$(mapped_windows "$1")
+    press "$2" "$3"
+    wait_for 30 windows_mapped "$1" $((before + 1))
+}
+
 # --- Start-up, a second instance, and the options stored on closing -----------------------------
 case_startup() {
 make_folder "$work/app"
 start "$work/home" "$work/app"
 first=$pid
-main=$(window_of "$first" " Ostrelo Tuvel Quopa" 15)
+main=$(window_of "$first" " Ostrelo Tuvel Quopa" 60)
 check "the main window shows" [ -n "$main" ]
 check "nothing is stored while the game runs" [ ! -e "$(settings_file "$work/home")" ]
 
 start "$work/home" "$work/app"
 second=$pid
-warning=$(window_of "$second" " Warning" 10)
+warning=$(window_of "$second" " Warning" 60)
 check "a second start shows the warning" [ -n "$warning" ]
 press "$warning" Return
-check "the second start ends after its message" ended_within "$second" 5
+check "the second start ends after its message" ended_within "$second" 60
 check "the first one runs on" kill -0 "$first"
 
 [ -n "$main" ] && press "$main" ctrl+x
-check "Exit closes the program" ended_within "$first" 5
+check "Exit closes the program" ended_within "$first" 60
 file=$(settings_file "$work/home")
 check "closing stores the options" grep -q "Chances=3" "$file"
 check "closing stores the dice style" grep -q "Dice1=13" "$file"
@@ -126,10 +156,10 @@ check "closing stores the language" grep -q "Language=1" "$file"
 case_missing_companion() {
 make_folder "$work/nochm" ostrelo.chm marketin.chm
 start "$work/home2" "$work/nochm"
-box=$(window_of "$pid" "File was not found in" 10)
+box=$(window_of "$pid" "File was not found in" 60)
 check "a missing ostrelo.chm shows its message" [ -n "$box" ]
 [ -n "$box" ] && press "$box" Return
-check "the program ends after the message" ended_within "$pid" 5
+check "the program ends after the message" ended_within "$pid" 60
 check "nothing is stored on a missing file" [ ! -e "$(settings_file "$work/home2")" ]
 }
 
@@ -138,10 +168,10 @@ case_invalid_help() {
 make_folder "$work/badhelp"
 printf 'x_ not a help file\n' >"$work/badhelp/Helpquopa.hlp"
 start "$work/home3" "$work/badhelp"
-box=$(window_of "$pid" "Missing or Corrupted file" 10)
+box=$(window_of "$pid" "Missing or Corrupted file" 60)
 check "an invalid help file shows its message" [ -n "$box" ]
 [ -n "$box" ] && press "$box" Return
-check "the program ends after the message" ended_within "$pid" 5
+check "the program ends after the message" ended_within "$pid" 60
 check "nothing is stored on an invalid help file" [ ! -e "$(settings_file "$work/home3")" ]
 }
 
@@ -150,19 +180,25 @@ check "nothing is stored on an invalid help file" [ ! -e "$(settings_file "$work
 cpu_ticks() {  # cpu_ticks PID: the user and system clock ticks the process has used so far
     awk '{print $14 + $15}' "/proc/$1/stat"
 }
+cpu_idle() {  # cpu_idle PID: true when the process used no clock tick for half a second
+    local before
+    before=$(cpu_ticks "$1")
+    sleep 0.5
+    [ "$(cpu_ticks "$1")" -eq "$before" ]
+}
 
 case_side_windows() {
 make_folder "$work/app"
 cp "$source_dir/dazivuvera.png" "$work/app/"
 start "$work/home" "$work/app"
 first=$pid
-main=$(window_of "$first" " Ostrelo Tuvel Quopa" 15)
+main=$(window_of "$first" " Ostrelo Tuvel Quopa" 60)
 check "the main window shows" [ -n "$main" ]
-[ -n "$main" ] && press "$main" alt+e && xdotool key s
-dialog=$(window_of "$first" "Shortcuts" 10)
+[ -n "$main" ] && open_menu "$first" "$main" alt+e && xdotool key s
+dialog=$(window_of "$first" "Shortcuts" 60)
 check "Settings > Shortcuts opens the dialog" [ -n "$dialog" ]
 [ -n "$dialog" ] && press "$dialog" Return
-made=$(window_of "$first" "Shortcuts made" 10)
+made=$(window_of "$first" "Shortcuts made" 60)
 check "OK says where the shortcuts went" [ -n "$made" ]
 [ -n "$made" ] && press "$made" Return
 for launcher in "$work/home/Desktop/dazivuvera.desktop" \
@@ -178,15 +214,17 @@ icon=$(sed -n 's/^Icon=//p' "$work/home/Desktop/dazivuvera.desktop")
 check "the launcher names the program" [ "$command" = "$work/app/Dazivuvera" ]
 check "the launcher names the icon" [ -f "$icon" ]
 
-[ -n "$main" ] && press "$main" alt+i && xdotool key a
-about=$(window_of "$first" "About Tuvel Quopa" 10)
+[ -n "$main" ] && open_menu "$first" "$main" alt+i && xdotool key a
+about=$(window_of "$first" "About Tuvel Quopa" 60)
 check "Information > About Program opens the about box" [ -n "$about" ]
-sleep 1
 before=$(cpu_ticks "$first")
 sleep 3
 open_ticks=$(($(cpu_ticks "$first") - before))
 [ -n "$about" ] && press "$about" Escape
-sleep 1
+check "Esc closes the about box" wait_for 30 windows_mapped "$first" 1
+# Once the close has been drawn the program does nothing until the next input: over three
+# seconds it uses no clock tick (one is allowed for a tick that was already under way).
+wait_for 30 cpu_idle "$first"
 before=$(cpu_ticks "$first")
 sleep 3
 closed_ticks=$(($(cpu_ticks "$first") - before))
@@ -194,13 +232,105 @@ echo "CPU ticks in 3 s: about box open $open_ticks, closed $closed_ticks"
 check "closed, the program is idle" [ "$closed_ticks" -le 1 ]
 
 [ -n "$main" ] && press "$main" ctrl+x
-check "Exit closes the program" ended_within "$first" 5
+check "Exit closes the program" ended_within "$first" 60
 # The launcher's command, run as a desktop would, starts the program again.
 HOME=$work/home XDG_RUNTIME_DIR=$work/home/.run XDG_CONFIG_HOME=$work/home/.config $command \
     >"$work/home/log2" 2>&1 &
 pid=$!
 pids+=("$pid")
-check "the launcher's command starts the program" [ -n "$(window_of "$pid" " Ostrelo Tuvel Quopa" 15)" ]
+check "the launcher's command starts the program" [ -n "$(window_of "$pid" " Ostrelo Tuvel Quopa" 60)" ]
+}
+
+# --- After any menu or window used by the keys, at any moment of a turn, the game's keys work ---
+# A capture of a region of the main window, as a checksum: WxH+X+Y in the window's pixels.
+region() { import -window "$main" -crop "$1" +repage rgb:- 2>/dev/null | md5sum | cut -c1-32; }
+region_is() { [ "$(region "$1")" = "$2" ]; }       # region_is GEOMETRY CHECKSUM
+region_is_not() { [ "$(region "$1")" != "$2" ]; }  # region_is_not GEOMETRY CHECKSUM
+
+# Presses a key in the main window and waits until REGION no longer looks as it did: the key took
+# effect. The roll has no animation in this case, so what a key does is drawn at once, whole.
+key_changes() {  # key_changes KEY REGION
+    local before
+    before=$(region "$2")
+    press "$main" "$1"
+    wait_for 30 region_is_not "$2" "$before"
+}
+
+# Whether a window of the program other than the main window and its menus (override-redirect
+# windows) is mapped.
+side_window_open() {
+    local w
+    for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+        [ "$w" = "$main" ] && continue
+        xwininfo -id "$w" 2>/dev/null | grep -q "Override Redirect State: no" && return 0
+    done
+    return 1
+}
+side_window_closed() { ! side_window_open && windows_mapped "$pid" 1; }
+main_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$main" ]; }
+
+# Opens a side window by the keys (a menu, then the keys of an item) and closes it with CLOSE-KEY,
+# or, with no item keys, only opens a menu and leaves the menu bar with Esc twice. Waits until the
+# main window has the keyboard again and its menu bar looks as it did before.
+use_by_keys() {  # use_by_keys CLOSE-KEY MENU-KEY [ITEM-KEY...]
+    local close=$1 bar
+    bar=$(region "$menu_bar")
+    open_menu "$pid" "$main" "$2" || return 1
+    shift 2
+    if [ $# -eq 0 ]; then
+        xdotool key Escape
+        wait_for 30 windows_mapped "$pid" 1 || return 1
+        xdotool key Escape
+    else
+        for k in "$@"; do xdotool key "$k"; done
+        wait_for 30 side_window_open || return 1
+        xdotool key "$close"
+        wait_for 30 side_window_closed || return 1
+    fi
+    wait_for 30 main_active && wait_for 30 region_is "$menu_bar" "$bar"
+}
+
+case_keys_after_menus() {
+make_folder "$work/app"
+mkdir -p "$work/home/.config/Ostrelo"
+printf '[MainForm]\nAnimation=False\n' >"$(settings_file "$work/home")"
+start "$work/home" "$work/app"
+main=$(window_of "$pid" " Ostrelo Tuvel Quopa" 60)
+check "the main window shows" [ -n "$main" ] || return
+# The main window is maximised on the 1280 x 1024 screen: the dice table is centred below the
+# menu bar, the five dice in a row above the roll button; the sheet of player 1 is on the left.
+menu_bar=60x18+0+1
+button=70x24+552+253
+dice=(16x16+550+159 16x16+592+159 16x16+633+159 16x16+675+159 16x16+717+159)
+press "$main" F9  # keyboard play: the arrow keys move a cursor over the sheet, Z writes a zero
+# The bare menu bar, and each side window the menus open by the keys.
+# The first failure ends the case: the keys that follow would only fail after it.
+# Each is the key that closes the window, then the keys that open it. Where two items of a menu
+# share an access key (S in Information), the key picks the next of them and Enter opens it. The
+# help viewer is closed as a window that has no Esc (by the window manager's Alt+F4).
+turn=0
+for opener in "Escape alt+g" "Escape alt+i a" "Escape alt+i s Return" "Escape alt+i t" \
+    "Escape alt+e s" "Escape alt+e c" "Escape alt+e d" "alt+F4 alt+i h"; do
+    keys=${opener#* }
+    check "Enter makes the turn's first roll" key_changes Return "$button" || return
+    # shellcheck disable=SC2086
+    check "$keys is used and closed by the keys" use_by_keys $opener || return
+    check "after $keys, Enter rolls" key_changes Return "$button" || return
+    for d in 1 2 3 4 5; do
+        check "after $keys, $d lifts die $d" key_changes "$d" "${dice[$((d - 1))]}" || return
+    done
+    for d in 1 2 3 4 5; do
+        check "after $keys, $d puts die $d down" key_changes "$d" "${dice[$((d - 1))]}" || return
+    done
+    check "after $keys, Space rolls" key_changes space "$button" || return
+    # shellcheck disable=SC2086
+    check "$keys is used and closed by the keys" use_by_keys $opener || return
+    # The cursor stays on the box marked last: Down goes to the column's next box, and Z writes a
+    # zero there, which ends the turn.
+    [ $turn -eq 0 ] || press "$main" Down
+    check "after $keys, Down and Z write a zero" key_changes z "$button" || return
+    turn=$((turn + 1))
+done
 }
 
 "case_$case_name"
