@@ -125,14 +125,16 @@ void frmDemo::designMesa() {
     lblPontos.setAlignment(rt::Alignment::Center);
     lblPontos.setBackStyle(rt::BackStyle::Transparent);
     lblPontos.setFont(Fonte(18, true));
-    // The captions sit in the middle of their boxes, as on a button.
+    // The captions sit in the middle of their boxes, as on a button, in the fonts of the main
+    // window's roll and back buttons: the longest caption, "Marcar pontos", fits on one line
+    // there and so here, where a larger font would wrap its second word out of sight.
     struct Botao {
         rt::PictureBox& caixa;
         rt::Label& legenda;
         int top, width, height;
         double fonte;
     };
-    for (const Botao& b : {Botao{picJogar, lblJogar, 2700, 1560, 840, 12},
+    for (const Botao& b : {Botao{picJogar, lblJogar, 2700, 1560, 840, 10.5},
                            Botao{picVoltar, lblVoltar, 3720, 1155, 480, 8.25}}) {
         b.caixa.move(45, b.top, b.width, b.height);
         b.caixa.setBackColor(pal::kButtonFace);

@@ -141,20 +141,23 @@ TEST_F(RecordsTable, SameTableReadsBackAfterARestart) {
 }
 
 TEST_F(RecordsTable, DamagedOrMissingEntriesLoadEmptyAndAreRepairedOnUnload) {
-    storeScores({900, 800, 700, 600, 500});
+    storeScores({900, 800, 700, 600, 500, 400});
     std::string changed = stored()["DataNed2"];
     changed[40] = changed[40] == 'A' ? 'B' : 'A';
     stored()["DataNed2"] = changed;
     stored()["DataNed3"] = "";
     stored()["DataNed4"] = "x";
     stored()["DataNed5"] = std::string(146, 'Q');
-    // DataNed6 to DataNed10 are missing.
+    // DataNed6 still holds 400; DataNed7 to DataNed10 are missing.
     frmRecor& table = frmRecor::instance();
     std::vector<int> loaded;
     for (const auto& e : table.lista()) loaded.push_back(e.pontos);
-    EXPECT_EQ(loaded, (std::vector<int>{900, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    // The record behind the damaged entries moves up: no empty rank between two records.
+    EXPECT_EQ(loaded, (std::vector<int>{900, 400, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(table.lblPontos[2].caption(), "400");
+    EXPECT_EQ(table.lblPontos[3].caption(), "");
     table.cmdOK.onClick();
-    EXPECT_EQ(storedScores(), (std::vector<int>{900, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(storedScores(), (std::vector<int>{900, 400, 0, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_GE(services.sound.stops, 1);
 }
 

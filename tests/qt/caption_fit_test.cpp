@@ -82,11 +82,16 @@ void storeFullTable() {
             {1500 - i * 37, "Maria Conceição", "2026-12-" + std::to_string(10 + i)}, table);
 }
 
-// The tutorial at one of its steps, each step with texts of its own.
-Window tutorialStep(int step) {
-    return window<quopa::frmDemo>("frmDemo_Step" + std::to_string(step), [step](quopa::frmDemo& d) {
-        while (d.passo() < step) d.cmdProximo_Click();
-    });
+// The tutorial at one of its steps, each step with texts of its own; with `shown`, as its Show me
+// leaves it (the roll button of the copy then reads what the step's text speaks of).
+Window tutorialStep(int step, bool shown = false) {
+    return window<quopa::frmDemo>("frmDemo_Step" + std::to_string(step) + (shown ? "_ShowMe" : ""),
+                                  [step, shown](quopa::frmDemo& d) {
+                                      while (d.passo() < step) d.cmdProximo_Click();
+                                      if (!shown) return;
+                                      d.cmdMostrar_Click();
+                                      while (d.demonstrando()) d.tmrDemo_Timer();
+                                  });
 }
 
 // Every window of the game. A window added to the game is one line here.
@@ -103,8 +108,11 @@ std::vector<Window> allWindows() {
         window<quopa::frmMsobre1>("frmMsobre1"),
         window<quopa::frmChamaAjuda>("frmChamaAjuda"),
     };
-    for (int step = 1; step <= quopa::kNumeroDePassos; ++step)
+    for (int step = 1; step <= quopa::kNumeroDePassos; ++step) {
         windows.push_back(tutorialStep(step));
+        if (!quopa::Passos()[static_cast<std::size_t>(step - 1)].demonstracao.empty())
+            windows.push_back(tutorialStep(step, true));
+    }
     return windows;
 }
 

@@ -191,22 +191,39 @@ TEST_F(Tutorial, ARollShowsTheAnimationFramesThenLandsAndCountsDown) {
     open([&](frmDemo& demo) {
         demo.cmdProximo_Click();  // step 2: one roll
         std::vector<rt::Picture> seen;
+        std::vector<long long> when;  // on the virtual clock
         struct Watch : rt::Peer {
             rt::Image& image;
             std::vector<rt::Picture>& seen;
-            Watch(rt::Image& i, std::vector<rt::Picture>& s) : image(i), seen(s) {}
+            std::vector<long long>& when;
+            testing_support::FakeTimers& clock;
+            Watch(rt::Image& i, std::vector<rt::Picture>& s, std::vector<long long>& w,
+                  testing_support::FakeTimers& c)
+                : image(i), seen(s), when(w), clock(c) {}
             void changed(rt::Property p) override {
-                if (p == rt::Property::Picture) seen.push_back(image.picture());
+                if (p != rt::Property::Picture) return;
+                seen.push_back(image.picture());
+                when.push_back(clock.now());
             }
-        } watch(demo.imgSort1, seen);
+        } watch(demo.imgSort1, seen, when, services.timers);
         demo.imgSort1.setPeer(&watch);
+        const long long start = services.timers.now();
         demo.cmdMostrar_Click();
         // Nothing happens at once: the demonstration waits on its timer.
         EXPECT_TRUE(demo.demonstrando());
         EXPECT_TRUE(services.timers.running(demo.tmrDemo));
         EXPECT_EQ(demo.faces(), "00000");
+        // Every event waits its own interval after the one before: the pause of 700 ms, twelve
+        // frames of 60 ms each, and the landing 60 ms after the last frame.
+        services.timers.advance(700 + 12 * 60 + 59);
+        EXPECT_EQ(demo.faces(), "00000");
+        services.timers.advance(1);
+        EXPECT_EQ(demo.faces(), "35146");
         services.timers.runUntilIdle(60000);
         demo.imgSort1.setPeer(nullptr);
+        ASSERT_GE(when.size(), 12u);  // one picture a frame
+        EXPECT_EQ(when[0], start + 700 + 60);
+        for (std::size_t i = 1; i < when.size(); ++i) EXPECT_EQ(when[i] - when[i - 1], 60) << i;
 
         EXPECT_EQ(demo.faces(), "35146");
         EXPECT_EQ(demo.imgSort1.picture(), f.imgDado1[3].picture());

@@ -63,7 +63,25 @@ TEST_F(KeyboardPlay, DigitsOneToFiveHoldAndReleaseTheDice) {
     EXPECT_EQ(f().lblSomaSelecionados.caption(), "10");
     press('2');
     EXPECT_EQ(f().lblSomaSelecionados.caption(), "5");
+    press('3');  // all five down again
+    // Each digit lifts its own die and no other; the keys beside them lift none.
+    rt::Image* dados[] = {&f().imgSort1, &f().imgSort2, &f().imgSort3, &f().imgSort4,
+                          &f().imgSort5};
+    auto levantados = [&dados] {
+        std::string s;
+        for (rt::Image* d : dados) s += d->top() < 1380 ? '^' : '_';
+        return s;
+    };
+    for (int n = 1; n <= 5; ++n) {
+        EXPECT_EQ(press('0' + n), 0);
+        std::string esperado = "_____";
+        esperado[static_cast<std::size_t>(n - 1)] = '^';
+        EXPECT_EQ(levantados(), esperado) << "key " << n;
+        press('0' + n);
+    }
+    EXPECT_EQ(press('0'), '0') << "not a die";
     EXPECT_EQ(press('6'), '6') << "not a die";
+    EXPECT_EQ(levantados(), "_____");
 }
 
 class RollKeys : public KeyboardPlay, public ::testing::WithParamInterface<int> {};

@@ -114,7 +114,7 @@ TEST_F(ColumnPointer, MovesRefreshMarksExceptWhileTheDiceRoll) {
     EXPECT_EQ(f.lblS[1].mousePointer(), 0);
 }
 
-TEST_F(ColumnPointer, ColumnSIsNotMarkedAfterTheFirstRollOrWhenOnlyItIsLeft) {
+TEST_F(ColumnPointer, ColumnSIsNotMarkedOutsideTheFirstRollOrWhenOnlyItIsLeft) {
     auto& f = start(1, false);
     roll("11234");
     f.LimpaDestaqueS1();
@@ -123,6 +123,11 @@ TEST_F(ColumnPointer, ColumnSIsNotMarkedAfterTheFirstRollOrWhenOnlyItIsLeft) {
     EXPECT_EQ(f.lblS[1].mousePointer(), 0);
     f.Jogad1.setFontItalic(false);
     roll("11234");
+    move(f.lblS, 1);
+    EXPECT_EQ(f.lblS[1].mousePointer(), 0);
+    // Nor once the turn has ended: the dice still on the table belong to the turn just marked.
+    click(f.lblD, 1);
+    ASSERT_EQ(f.lblJogadas.caption(), "0");
     move(f.lblS, 1);
     EXPECT_EQ(f.lblS[1].mousePointer(), 0);
 }

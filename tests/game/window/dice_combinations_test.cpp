@@ -31,7 +31,10 @@ const Caso kCasos[] = {
     {"43512", 15, false, false, false, false, false, true, 0},
     {"36524", 20, false, false, false, false, true, false, 0},
     {"12346", 16, false, false, false, false, false, false, 0},  // one short of both straights
-    {"11223", 9, false, false, false, false, false, false, 0},   // two pairs
+    // 3-4-5-6 with a 1 or a second 3 is no straight: the large one needs the 2 as well.
+    {"13456", 19, false, false, false, false, false, false, 0},
+    {"33456", 21, false, false, false, false, false, false, 0},
+    {"11223", 9, false, false, false, false, false, false, 0},  // two pairs
     {"12223", 10, false, true, false, false, false, false, '2'},
     // Dice still to be rolled read "0": no face, so five of them are no five of a kind.
     {"00000", 0, false, false, false, false, false, false, 0},

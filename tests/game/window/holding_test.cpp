@@ -69,6 +69,25 @@ TEST_F(HoldingDice, RefusedAfterTheLastRollOfTheTurn) {
     EXPECT_EQ(f().lblQuantos.caption(), "5");
 }
 
+// The game's last marking leaves the rolls of the turn counted and takes the roll button away, so
+// after a last roll only that count still refuses a hold, by click or by key.
+TEST_F(HoldingDice, RefusedAfterTheGameEndsOnTheLastRollOfATurn) {
+    load();
+    f().lblTotJogador1.setCaption("51");  // one box left to fill
+    roll("12345");
+    roll("12345");
+    roll("12345");
+    mark(f().lblD, 12, 2);
+    ASSERT_EQ(f().lblTotJogador1.caption(), "52");
+    ASSERT_FALSE(f().cmdPlay.visible());
+    clica(1);
+    int tecla = '2';
+    f().Form_KeyPress(tecla);
+    EXPECT_EQ(tops(), "_____");
+    EXPECT_EQ(f().lblQuantos.caption(), "5");
+    EXPECT_EQ(f().lblSomaSelecionados.caption(), "");
+}
+
 TEST_F(HoldingDice, RefusedWhenTheVisibleButtonAsksForAMarking) {
     load();
     roll("12345");
