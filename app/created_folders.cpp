@@ -7,15 +7,15 @@
 
 namespace quopa {
 
-std::string PegaPastaEspecialCriada(int32_t pasta) {
+PastaCriada PegaPastaEspecialCriada(int32_t pasta) {
     const std::string caminho = rt::Trim(PegaPastaEspecial(pasta));
-    if (caminho.empty()) return "";
-    if (PastaExiste(caminho)) return caminho;
+    if (caminho.empty()) return {};
+    if (PastaExiste(caminho)) return {caminho, ""};
     try {
         rt::MakeFolders(caminho);
-        return caminho;
+        return {caminho, ""};
     } catch (const rt::RuntimeError&) {
-        return "";
+        return {"", rt::fileInTheWay(caminho).value_or("")};
     }
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/module1.h"
+#include "app/two_language_message.h"
 #include "runtime/app.h"
 
 namespace quopa {
@@ -11,20 +12,41 @@ bool AvisouFalhaNaGravacao = false;
 
 namespace {
 
+// The message of a failed save: the texts before and after the place of the store.
+struct AvisoDeFalha {
+    Bilingue antes;
+    Bilingue depois;
+};
+const AvisoDeFalha kNaoPodeSerGravado{
+    {"Seus resultados e opções não podem ser gravados em:\n\n",
+     "Your results and options cannot be saved to:\n\n"},
+    {"\n\nNovos recordes e opções alteradas não serão guardados.",
+     "\n\nNew high scores and changed options will not be kept."}};
+// A file that another copy of the game holds is not one that cannot be written, and the player
+// can do something about it: end the other copy.
+const AvisoDeFalha kEmUso{
+    {"Seus resultados e opções não podem ser gravados agora: o arquivo deles está em uso por "
+     "outra cópia do Tuvel Quopa em execução:\n\n",
+     "Your results and options cannot be saved now: their file is in use by another running "
+     "copy of Tuvel Quopa:\n\n"},
+    {"\n\nNovos recordes e opções alteradas não serão guardados enquanto aquela cópia estiver "
+     "com o arquivo.",
+     "\n\nNew high scores and changed options will not be kept while that copy holds the "
+     "file."}};
+
 // One message per run: the store that failed once will fail again, and a message at every save
 // (each end of a game, the exit) would only nag.
-void AvisaFalhaNaGravacao() {
+void AvisaFalhaNaGravacao(rt::SaveResult falha) {
     if (AvisouFalhaNaGravacao) return;
     AvisouFalhaNaGravacao = true;
     const std::string onde = rt::app().settings().location(kNomeAplicativo);
-    if (IdiomaPortugues())
-        rt::MsgBox("Seus resultados e opções não podem ser gravados em:\n\n" + onde +
-                       "\n\nNovos recordes e opções alteradas não serão guardados.",
-                   rt::kExclamation, " Aviso");
-    else
-        rt::MsgBox("Your results and options cannot be saved to:\n\n" + onde +
-                       "\n\nNew high scores and changed options will not be kept.",
-                   rt::kExclamation, " Warning");
+    const AvisoDeFalha& aviso = falha == rt::SaveResult::InUse ? kEmUso : kNaoPodeSerGravado;
+    const bool pt = IdiomaPortugues();
+    auto noIdioma = [pt](const Bilingue& texto) {
+        return std::string(pt ? texto.portugues : texto.ingles);
+    };
+    rt::MsgBox(noIdioma(aviso.antes) + onde + noIdioma(aviso.depois), rt::kExclamation,
+               pt ? " Aviso" : " Warning");
 }
 
 }  // namespace
@@ -34,9 +56,10 @@ bool GravaConfiguracoes(const std::vector<rt::Setting>& valores) {
 }
 
 bool AtualizaConfiguracoes(const rt::SettingsStore::Change& mudanca) {
-    const bool gravou = rt::app().settings().update(kNomeAplicativo, mudanca);
-    if (!gravou) AvisaFalhaNaGravacao();
-    return gravou;
+    const rt::SaveResult resultado = rt::app().settings().update(kNomeAplicativo, mudanca);
+    if (resultado == rt::SaveResult::Saved) return true;
+    AvisaFalhaNaGravacao(resultado);
+    return false;
 }
 
 }  // namespace quopa

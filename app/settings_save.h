@@ -11,8 +11,9 @@ namespace quopa {
 extern bool AvisouFalhaNaGravacao;
 
 // Saves these values of the game's settings together, in one replacement of the store. When the
-// store cannot be written the player is told so, once per run, in his language, with the place of
-// the store, and false is returned; the game goes on.
+// save fails the player is told so, once per run, in his language, with the place of the store
+// and why (it cannot be written, or another running copy of the game holds it), and false is
+// returned; the game goes on.
 bool GravaConfiguracoes(const std::vector<rt::Setting>& valores);
 
 // Saves what `mudanca` computes from the game's settings as they are stored now, read afresh

@@ -55,7 +55,16 @@ struct Resultado {
 Resultado CriaAtalho(const LugarDoAtalho& lugar) {
     const bool pt = IdiomaPortugues();
     const std::string onde = lugar.onde();
-    const std::string pasta = PegaPastaEspecialCriada(lugar.pasta);
+    const PastaCriada criada = PegaPastaEspecialCriada(lugar.pasta);
+    const std::string& pasta = criada.caminho;
+    // A file where the folder should be is named: the user can move it, and a folder "not found"
+    // would send him looking for the wrong thing.
+    if (!criada.arquivoNoCaminho.empty())
+        return {false,
+                pt ? "Não foi possível criar o atalho " + onde +
+                         ": um arquivo está no caminho da pasta:\r\n" + criada.arquivoNoCaminho
+                   : "The shortcut could not be made " + onde +
+                         ": a file is in the way of the folder:\r\n" + criada.arquivoNoCaminho};
     if (pasta.empty())
         return {false, pt ? "Não foi possível criar o atalho " + onde +
                                 ": a pasta não foi encontrada e não pôde ser criada."

@@ -44,6 +44,20 @@ void MakeFolders(const std::string& path) {
     if (ec || !fs::is_directory(folder, ec)) throw RuntimeError(75, "Path/File access error");
 }
 
+std::optional<std::string> fileInTheWay(const std::string& path) {
+    // Up from the folder to the first thing that exists: a folder there clears the way.
+    for (fs::path p = nativePath(path); !p.empty(); p = p.parent_path()) {
+        std::error_code ec;
+        const fs::file_status status = fs::status(p, ec);
+        if (fs::exists(status)) {
+            if (fs::is_directory(status)) return std::nullopt;
+            return p.string();
+        }
+        if (p == p.parent_path()) break;
+    }
+    return std::nullopt;
+}
+
 namespace {
 
 // Writes all of `contents` to an open file and flushes it to the disk.

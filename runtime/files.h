@@ -25,6 +25,10 @@ void FileCopy(const std::string& source, const std::string& target);
 // MkDir with every missing folder above it; a folder that exists already is left as it is.
 // Error 75 when it cannot be made (or a file stands in its place).
 void MakeFolders(const std::string& path);
+// The platform path of the file that stands where the folder `path`, or a folder above it, should
+// be (what makes MakeFolders fail there); nothing when no file is in the way. A link counts as
+// what it leads to.
+std::optional<std::string> fileInTheWay(const std::string& path);
 
 // Who may run a written file.
 enum class FileMode { Plain, Executable };

@@ -24,6 +24,13 @@ struct Setting {
     std::string value;
 };
 
+// What became of a save of the settings store.
+enum class SaveResult {
+    Saved,       // the values are stored (or the change named none)
+    Unwritable,  // the store cannot be written: read-only, full disk, a folder in the file's place
+    InUse,       // another running program kept the store locked for longer than a save waits
+};
+
 // The per-user settings store: text values by application, section and key.
 //
 // Several copies of the program may share one store (two logins on one home folder, one home on
@@ -45,19 +52,19 @@ class SettingsStore {
     // can come between: the store is locked and read afresh, `change` runs, and the values it
     // returns replace their keys in one atomic replacement of the stored data, on disk when the
     // call returns. A crash at any moment leaves either all the old values or all the new ones.
-    // A lock left behind by a save that died is taken over at once. `change` runs under the lock:
-    // it must neither wait for the user nor save. Returns false when the store cannot be written
-    // (read-only, full disk, a folder where the file should be): then nothing was saved.
-    virtual bool update(const std::string& app, const Change& change) = 0;
+    // A lock left behind by a save that died is taken over at once; a live holder is waited for,
+    // but not for ever. `change` runs under the lock: it must neither wait for the user nor save.
+    // Anything but Saved means that nothing was saved, and says why.
+    virtual SaveResult update(const std::string& app, const Change& change) = 0;
     // Where the store keeps an application's settings (a file's path), to name it to the user.
     virtual std::string location(const std::string& app) = 0;
 
     // Saves these values together, in one replacement of the stored data.
-    bool save(const std::string& app, const std::vector<Setting>& values) {
+    SaveResult save(const std::string& app, const std::vector<Setting>& values) {
         return update(app, [&values](const Reader&) { return values; });
     }
-    bool save(const std::string& app, const std::string& section, const std::string& key,
-              const std::string& value) {
+    SaveResult save(const std::string& app, const std::string& section, const std::string& key,
+                    const std::string& value) {
         return save(app, std::vector<Setting>{{section, key, value}});
     }
 };

@@ -84,7 +84,20 @@ void frmQUOPA::menu_ostreloZIP_Click() {
                        {"Arquivo não encontrado", "File not found"});
         return;
     }
-    const std::string desktop = PegaPastaEspecialCriada(rt::kDesktopFolder);
+    const PastaCriada criada = PegaPastaEspecialCriada(rt::kDesktopFolder);
+    const std::string& desktop = criada.caminho;
+    if (!criada.arquivoNoCaminho.empty()) {
+        // The file that stands in the way is named, so that the player can move it.
+        const std::string pt =
+            "A pasta da Área de Trabalho não pôde ser criada: um arquivo está no caminho:"
+            "\r\n\r\n" +
+            criada.arquivoNoCaminho + "\r\n\r\nO arquivo ostrelo.zip não foi copiado.";
+        const std::string en =
+            "The Desktop folder could not be made: a file is in the way:\r\n\r\n" +
+            criada.arquivoNoCaminho + "\r\n\r\nThe ostrelo.zip file was not copied.";
+        MsgBoxNoIdioma({pt.c_str(), en.c_str()}, critico, kNaoCopiado);
+        return;
+    }
     if (desktop.empty()) {
         MsgBoxNoIdioma(kSemAreaDeTrabalho, critico, kNaoCopiado);
         return;

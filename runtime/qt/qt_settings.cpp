@@ -1,32 +1,30 @@
 #include "runtime/qt/qt_settings.h"
 
 #include <atomic>
-#include <chrono>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QThread>
 #include <QtGlobal>
 
 #include "runtime/qt/convert.h"
 #include "runtime/qt/qt_store_lock.h"
 
-#ifdef Q_OS_UNIX
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace rt::qt {
 
 namespace {
-
-// A save of another copy of the program holds the lock for milliseconds; one that holds it for
-// this long is stuck (a stopped process, a hung network folder), and this save gives up.
-constexpr std::chrono::seconds kLockPatience{10};
 
 // Numbers the temporary files of this process's saves, so that no two of them share a name.
 std::atomic<unsigned> saveNumber{0};
@@ -116,15 +114,11 @@ bool renamed(const QString& from, const QString& to) {
 // The rename of the new file lives in the folder: syncing the folder makes the new name durable
 // too, so the save is on disk when it returns, not merely in the file system's cache.
 void syncFolder(const QString& folder) {
-#ifdef Q_OS_UNIX
     const int fd =
         ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
     ::fsync(fd);
     ::close(fd);
-#else
-    Q_UNUSED(folder);
-#endif
 }
 
 // What a change made of the copy of the store.
@@ -174,8 +168,44 @@ bool putInPlace(const QString& copy, const QString& path, const QFileInfo& old,
     return replaced;
 }
 
-// One save, under the lock: the store is copied, changed and put back in one rename.
-bool replaceStore(const QString& path, const SettingsStore::Change& change) {
+// The folder part of a path, as the system reads it: "." for a bare name.
+QByteArray folderOf(const QByteArray& path) {
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0) return ".";
+    return slash == 0 ? QByteArray("/") : path.left(slash);
+}
+
+// The file that a save of `path` replaces: `path` itself, or, when it is a symbolic link, the file
+// at the end of its chain of links, which may not exist yet. A relative link is read from the
+// folder of the link, as the system reads it. The folder of the result is given with its own
+// links resolved, because Qt's file names take ".." lexically and a folder reached through a link
+// would then lead elsewhere than the system's path does. Nothing when the chain loops, or ends in
+// a folder that does not exist.
+std::optional<QString> fileToReplace(const QString& path) {
+    QByteArray file = QFile::encodeName(path);
+    // As many links as the system itself follows in one path.
+    for (int links = 0;; ++links) {
+        struct stat status {};
+        if (::lstat(file.constData(), &status) != 0 || !S_ISLNK(status.st_mode)) break;
+        if (links == 40) return std::nullopt;
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(file.constData(), target, sizeof target);
+        if (length <= 0 || length == ssize_t(sizeof target)) return std::nullopt;
+        const QByteArray next(target, length);
+        file = next.startsWith('/') ? next : folderOf(file) + '/' + next;
+    }
+    char folder[PATH_MAX];
+    if (!::realpath(folderOf(file).constData(), folder)) return std::nullopt;
+    const QByteArray name = file.mid(file.lastIndexOf('/') + 1);
+    return QFile::decodeName(QByteArray(folder) + (folder[1] ? "/" : "") + name);
+}
+
+// One save, under the lock: the store is copied, changed and put back in one rename, all of it
+// beside the file that is replaced.
+bool replaceStore(const QString& name, const SettingsStore::Change& change) {
+    const std::optional<QString> file = fileToReplace(name);
+    if (!file) return false;
+    const QString& path = *file;
     removeLeftovers(path);
     const QFileInfo old(path);
     // A folder in the file's place, or a file made read-only, is not to be replaced.
@@ -191,13 +221,45 @@ bool replaceStore(const QString& path, const SettingsStore::Change& change) {
     return saved;
 }
 
+// The busy pointer over the program's windows while a save waits for another copy's lock: put up
+// when the wait begins, and taken down when the save ends, however it ends. Qt's own handling of
+// the pointer sends the change to the window system at once (the X11 platform flushes its
+// connection), so the pointer shows while this thread waits, with no events processed, which
+// would run the game's handlers in the middle of a save.
+class BusyPointer {
+  public:
+    BusyPointer() = default;
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+    ~BusyPointer() {
+        if (shown_) QGuiApplication::restoreOverrideCursor();
+    }
+    void show() {
+        // Only a program with windows has a pointer, and only its main thread may change it.
+        const auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+        if (shown_ || !gui || QThread::currentThread() != gui->thread()) return;
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        shown_ = true;
+    }
+
+  private:
+    bool shown_ = false;
+};
+
+LockClock steadyLockClock;
+
 }  // namespace
 
 QtSettingsStore::QtSettingsStore()
     : folder_(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-              QStringLiteral("/Ostrelo")) {}
+              QStringLiteral("/Ostrelo")),
+      clock_(&steadyLockClock) {}
 
-QtSettingsStore::QtSettingsStore(const std::string& folder) : folder_(toQString(folder)) {}
+QtSettingsStore::QtSettingsStore(const std::string& folder)
+    : QtSettingsStore(folder, steadyLockClock) {}
+
+QtSettingsStore::QtSettingsStore(const std::string& folder, LockClock& clock)
+    : folder_(toQString(folder)), clock_(&clock) {}
 
 QString QtSettingsStore::filePath(const std::string& app) const {
     return folder_ + QLatin1Char('/') + toQString(app) + QStringLiteral(".ini");
@@ -213,15 +275,28 @@ std::optional<std::string> QtSettingsStore::get(const std::string& app, const st
     return textOf(store, section, key);
 }
 
-bool QtSettingsStore::update(const std::string& app, const Change& change) {
+SaveResult QtSettingsStore::update(const std::string& app, const Change& change) {
     const QString path = filePath(app);
-    bool saved = QDir().mkpath(QFileInfo(path).absolutePath());
-    if (saved) {
-        const StoreLock lock(path + QStringLiteral(".guard"), kLockPatience);
-        saved = lock.held() && replaceStore(path, change);
+    SaveResult result = SaveResult::Unwritable;
+    if (QDir().mkpath(QFileInfo(path).absolutePath())) {
+        const QString guard = path + QStringLiteral(".guard");
+        BusyPointer busy;
+        const StoreLock lock(guard, stuck_.contains(guard) ? kPatienceWhileStuck : kLockPatience,
+                             *clock_, [&busy] { busy.show(); });
+        if (lock.held()) {
+            stuck_.remove(guard);
+            if (replaceStore(path, change)) result = SaveResult::Saved;
+        } else if (lock.inUse()) {
+            stuck_.insert(guard);
+            result = SaveResult::InUse;
+        }
     }
-    if (!saved) qWarning("Settings could not be saved to %s", qPrintable(path));
-    return saved;
+    if (result == SaveResult::InUse)
+        qWarning("Settings could not be saved to %s: another program holds its lock",
+                 qPrintable(path));
+    else if (result != SaveResult::Saved)
+        qWarning("Settings could not be saved to %s", qPrintable(path));
+    return result;
 }
 
 }  // namespace rt::qt

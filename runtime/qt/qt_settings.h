@@ -1,11 +1,14 @@
 // The per-user settings store on QSettings: one INI file per application name.
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 
+#include <QSet>
 #include <QString>
 
+#include "runtime/qt/qt_store_lock.h"
 #include "runtime/services.h"
 
 namespace rt::qt {
@@ -23,16 +26,37 @@ namespace rt::qt {
 // read that copy, writes the changed keys into it, flushes it to disk and renames it over the
 // file, so the store is replaced once per save, atomically, whatever number of keys it changes.
 // Temporary files left by a save that was killed are removed by the next save. A file or folder
-// that cannot be written, or a full disk, makes the save return false and leaves the file as it
-// was.
+// that cannot be written, or a full disk, makes the save return Unwritable and leaves the file as
+// it was.
+//
+// A file that is a symbolic link (kept with the user's other dotfiles) stays one: the save
+// replaces the file that the link, or the chain of links, leads to, and does all of the above
+// beside that file. A link that leads nowhere yet gets its file made, when the folder it names
+// exists: the user made the link to say where his settings live, and a plain file in its place
+// would move them away from there without a word. A link into a folder that is not there (a disk
+// not mounted) fails the save instead, as making folders there would hide the disk when it comes
+// back. The lock stays beside the name the program uses, so that every copy agrees on one lock.
+//
+// Another running copy of the program keeps the lock for the milliseconds of its save; one that
+// keeps it for kLockPatience is stuck (stopped in the middle of a save, on a hung network folder)
+// and the save returns InUse. Until a save of that file gets the lock again, later saves wait
+// only kPatienceWhileStuck, so that an action that saves twice (the exit) waits for the stuck copy
+// once. While a save waits, the program's windows show the busy pointer.
 class QtSettingsStore : public SettingsStore {
   public:
+    static constexpr std::chrono::milliseconds kLockPatience{10000};
+    // Many times what a live copy's save takes, on a slow disk too: two copies that save at the
+    // same moment both save.
+    static constexpr std::chrono::milliseconds kPatienceWhileStuck{1000};
+
     QtSettingsStore();
     explicit QtSettingsStore(const std::string& folder);
+    // Waits for the lock by `clock`, which tests make virtual.
+    QtSettingsStore(const std::string& folder, LockClock& clock);
 
     std::optional<std::string> get(const std::string& app, const std::string& section,
                                    const std::string& key) override;
-    bool update(const std::string& app, const Change& change) override;
+    SaveResult update(const std::string& app, const Change& change) override;
     std::string location(const std::string& app) override;
 
     // The file that holds an application's settings.
@@ -40,6 +64,9 @@ class QtSettingsStore : public SettingsStore {
 
   private:
     QString folder_;
+    LockClock* clock_;
+    // The lock files whose holder was last found stuck.
+    QSet<QString> stuck_;
 };
 
 }  // namespace rt::qt

@@ -13,39 +13,60 @@
 
 namespace rt::qt {
 
-StoreLock::StoreLock(const QString& path, std::chrono::milliseconds patience) : path_(path) {
-    using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + patience;
+std::chrono::steady_clock::time_point LockClock::now() {
+    return std::chrono::steady_clock::now();
+}
+
+void LockClock::pause(std::chrono::milliseconds length) {
+    std::this_thread::sleep_for(length);
+}
+
+StoreLock::StoreLock(const QString& path, std::chrono::milliseconds patience, LockClock& clock,
+                     const std::function<void()>& waitBegins)
+    : path_(path) {
+    const auto deadline = clock.now() + patience;
     auto pause = std::chrono::milliseconds(1);
+    bool waiting = false;
     while (!tryOnce()) {
-        if (errno != EWOULDBLOCK || Clock::now() >= deadline) return;
-        std::this_thread::sleep_for(pause);
+        if (errno != EWOULDBLOCK) return;
+        if (clock.now() >= deadline) {
+            inUse_ = true;
+            return;
+        }
+        if (!waiting && waitBegins) waitBegins();
+        waiting = true;
+        clock.pause(pause);
         pause = std::min(pause * 2, std::chrono::milliseconds(50));
     }
 }
 
-// The lock file is removed by the holder on release. A waiter that then gets the lock on the
-// removed file, or on a file that was replaced meanwhile, holds nothing that others can see: it
-// notices that the name no longer leads to its file and tries again.
 bool StoreLock::tryOnce() {
     const QByteArray name = QFile::encodeName(path_);
     const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0) return false;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (!lockWhileNamed(fd, name)) {
         const int error = errno;
         ::close(fd);
         errno = error;
         return false;
     }
+    fd_ = fd;
+    return true;
+}
+
+// The holder removes the lock file on release. A waiter that then gets the lock on the removed
+// file, or on a file that was replaced meanwhile, holds nothing that others can see: it notices
+// that the name no longer leads to its file and tries again.
+bool StoreLock::lockWhileNamed(int fd, const QByteArray& name) {
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) return false;
     struct stat opened {
     }, named{};
     if (::fstat(fd, &opened) != 0 || ::stat(name.constData(), &named) != 0 ||
         opened.st_dev != named.st_dev || opened.st_ino != named.st_ino) {
-        ::close(fd);
+        ::flock(fd, LOCK_UN);
         errno = EWOULDBLOCK;
         return false;
     }
-    fd_ = fd;
     return true;
 }
 

@@ -20,7 +20,7 @@ class FailingSettings : public rt::SettingsStore {
                                    const std::string&) override {
         throw rt::RuntimeError(rt::kInvalidProcedureCall, "store unreadable");
     }
-    bool update(const std::string&, const Change&) override {
+    rt::SaveResult update(const std::string&, const Change&) override {
         throw rt::RuntimeError(rt::kInvalidProcedureCall, "store unreadable");
     }
     std::string location(const std::string&) override { return ""; }

@@ -49,18 +49,30 @@ TEST_F(SettingsSaving, EachTableIsSavedInOneReplacement) {
     EXPECT_TRUE(services.dialogs.messages.empty());
 }
 
-TEST_F(SettingsSaving, StoreThatCannotBeWrittenIsToldOnceInThePlayersLanguage) {
+TEST_F(SettingsSaving, AStoreThatFailsIsToldOnceWithItsCauseInThePlayersLanguage) {
     struct Case {
+        rt::SaveResult outcome;
         const char* idioma;
         const char* title;
-        const char* words;
+        const char* cause;
+        const char* lost;
     };
     const Case cases[] = {
-        {"1", " Warning", "Your results and options cannot be saved"},
-        {"0", " Aviso", "Seus resultados e opções não podem ser gravados"},
+        {rt::SaveResult::Unwritable, "1", " Warning",
+         "Your results and options cannot be saved to:", "New high scores and changed options"},
+        {rt::SaveResult::Unwritable, "0", " Aviso",
+         "Seus resultados e opções não podem ser gravados em:",
+         "Novos recordes e opções alteradas"},
+        {rt::SaveResult::InUse, "1", " Warning",
+         "their file is in use by another running copy of Tuvel Quopa:",
+         "New high scores and changed options"},
+        {rt::SaveResult::InUse, "0", " Aviso",
+         "o arquivo deles está em uso por outra cópia do Tuvel Quopa em execução:",
+         "Novos recordes e opções alteradas"},
     };
-    services.settings.writable = false;
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.cause);
+        services.settings.outcome = c.outcome;
         quopa::Idioma = c.idioma;
         quopa::AvisouFalhaNaGravacao = false;
         services.dialogs.messages.clear();
@@ -73,7 +85,8 @@ TEST_F(SettingsSaving, StoreThatCannotBeWrittenIsToldOnceInThePlayersLanguage) {
         ASSERT_EQ(services.dialogs.messages.size(), 1u) << c.idioma;
         const auto& told = services.dialogs.messages[0];
         EXPECT_EQ(told.title, c.title);
-        EXPECT_NE(told.prompt.find(c.words), std::string::npos) << told.prompt;
+        EXPECT_NE(told.prompt.find(c.cause), std::string::npos) << told.prompt;
+        EXPECT_NE(told.prompt.find(c.lost), std::string::npos) << told.prompt;
         EXPECT_NE(told.prompt.find(services.settings.path), std::string::npos) << told.prompt;
         // The game goes on: the records table still shows the result of this run.
         EXPECT_EQ(std::count(services.display.shown.begin(), services.display.shown.end(),

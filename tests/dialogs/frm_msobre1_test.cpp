@@ -139,45 +139,61 @@ TEST_F(ShortcutsDialog, OnlyTheTickedPlaceGetsALauncherAndAnOldOneIsReplaced) {
 }
 
 TEST_F(ShortcutsDialog, AFolderThatCannotBeHadIsToldAndTheOtherLauncherIsStillMade) {
+    // The desktop reports no folder; or a file stands where the folder, or one above it, should
+    // be: that file is named.
     struct Case {
         const char* idioma;
+        const char* where;  // the Desktop folder reported, under the home folder
         const char* title;
-        const char* failure;
+        std::string failure;
         const char* made;
-    } cases[] = {
-        {"0", "Atalho não criado",
+    };
+    const std::string file = (home / "file").string();
+    const Case cases[] = {
+        {"0", nullptr, "Atalho não criado",
          "Não foi possível criar o atalho na Área de Trabalho: a pasta não foi encontrada e não "
          "pôde ser criada.",
          "Atalho criado no menu de aplicativos:\r\n"},
-        {"1", "Shortcut not made",
+        {"1", nullptr, "Shortcut not made",
          "The shortcut could not be made on the Desktop: the folder was not found and could not "
          "be made.",
          "Shortcut made in the applications menu:\r\n"},
+        {"0", "file/Desktop", "Atalho não criado",
+         "Não foi possível criar o atalho na Área de Trabalho: um arquivo está no caminho da "
+         "pasta:\r\n" +
+             file,
+         "Atalho criado no menu de aplicativos:\r\n"},
+        {"1", "file", "Shortcut not made",
+         "The shortcut could not be made on the Desktop: a file is in the way of the folder:\r\n" +
+             file,
+         "Shortcut made in the applications menu:\r\n"},
+        {"1", "file/Desktop", "Shortcut not made",
+         "The shortcut could not be made on the Desktop: a file is in the way of the folder:\r\n" +
+             file,
+         "Shortcut made in the applications menu:\r\n"},
     };
-    // The desktop reports no folder, or one that a file stands in the way of.
     fs::create_directories(home);
     std::ofstream(home / "file") << "x";
     for (const Case& c : cases) {
-        for (const char* where : {"", "file/Desktop"}) {
-            SCOPED_TRACE(std::string(c.idioma) + where);
-            quopa::Idioma = c.idioma;
-            if (*where)
-                services.folders.folders[rt::kDesktopFolder] = (home / where).string();
-            else
-                services.folders.folders.erase(rt::kDesktopFolder);
-            services.dialogs.messages.clear();
-            auto& d = quopa::frmMsobre1::instance();
-            d.cmdOK_Click();
-            const auto& shown = onlyMessage();
-            EXPECT_EQ(shown.title, c.title);
-            EXPECT_EQ(shown.prompt, c.failure + std::string("\r\n\r\n") + c.made +
-                                        (menu / "dazivuvera.desktop").string());
-            EXPECT_EQ(shown.style, rt::kCritical);
-            EXPECT_EQ(read(menu / "dazivuvera.desktop"), expectedText());
-            // The dialog stays, so that the user can choose again.
-            EXPECT_TRUE(rt::FormInstance<quopa::frmMsobre1>::isLoaded());
-            d.unload();
-        }
+        SCOPED_TRACE(std::string(c.idioma) + (c.where ? c.where : "(none)"));
+        quopa::Idioma = c.idioma;
+        if (c.where)
+            services.folders.folders[rt::kDesktopFolder] = (home / c.where).string();
+        else
+            services.folders.folders.erase(rt::kDesktopFolder);
+        services.dialogs.messages.clear();
+        auto& d = quopa::frmMsobre1::instance();
+        d.cmdOK_Click();
+        const auto& shown = onlyMessage();
+        EXPECT_EQ(shown.title, c.title);
+        EXPECT_EQ(shown.prompt,
+                  c.failure + "\r\n\r\n" + c.made + (menu / "dazivuvera.desktop").string());
+        EXPECT_EQ(shown.style, rt::kCritical);
+        EXPECT_EQ(read(menu / "dazivuvera.desktop"), expectedText());
+        EXPECT_EQ(read(home / "file"), "x");
+        // The dialog stays, so that the user can choose again.
+        EXPECT_TRUE(rt::FormInstance<quopa::frmMsobre1>::isLoaded());
+        d.unload();
     }
 }
 

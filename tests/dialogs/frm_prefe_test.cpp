@@ -55,7 +55,7 @@ class LoggingSettings : public rt::SettingsStore {
                                    const std::string& k) override {
         return inner_.get(a, s, k);
     }
-    bool update(const std::string& a, const Change& change) override {
+    rt::SaveResult update(const std::string& a, const Change& change) override {
         return inner_.update(a, [&](const Reader& stored) {
             std::vector<rt::Setting> values = change(stored);
             for (const rt::Setting& v : values) log_.push_back("save " + v.section + "/" + v.key);

@@ -2,6 +2,7 @@
 // of the game saving at once, locks of dead processes, stores that cannot be written.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -9,13 +10,16 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
 
+#include <QCursor>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include "app/module1.h"
@@ -61,7 +65,7 @@ class SettingsSaves : public testing::Test {
         for (std::size_t i = 0; i < scores.size(); ++i)
             keys.push_back({"Sething", quopa::ChaveDoRecorde(int(i) + 1),
                             CodificaRecorde({scores[i], "Old", "2024-01-01"})});
-        ASSERT_TRUE(store.save(kSavesApp, keys));
+        ASSERT_EQ(store.save(kSavesApp, keys), rt::SaveResult::Saved);
     }
 };
 
@@ -117,9 +121,10 @@ TEST_F(SettingsSaves, KillAtAnyMomentOfARecordsSaveLeavesAWholeTable) {
 
         // The killed save's lock is taken over at once, even before the dead child is reaped.
         const auto start = std::chrono::steady_clock::now();
-        EXPECT_TRUE(store.update(kSavesApp, [](const rt::SettingsStore::Reader&) {
-            return std::vector<rt::Setting>{};
-        }));
+        EXPECT_EQ(store.update(
+                      kSavesApp,
+                      [](const rt::SettingsStore::Reader&) { return std::vector<rt::Setting>{}; }),
+                  rt::SaveResult::Saved);
         EXPECT_LT(secondsSince(start), 5.0);
         reap(child);
 
@@ -169,10 +174,10 @@ TEST_F(SettingsSaves, TwoCopiesEnteringRecordsAtOnceKeepEveryRecord) {
 TEST_F(SettingsSaves, ASaveOfOneSectionKeepsWhatAnotherCopySavedInOthers) {
     QtSettingsStore other(dir.path().toStdString());
     storeTable({50, 40});
-    ASSERT_TRUE(other.save(kSavesApp, "MainForm", "Players", "2"));
+    ASSERT_EQ(other.save(kSavesApp, "MainForm", "Players", "2"), rt::SaveResult::Saved);
     storeTable({70, 60, 50, 40});
-    ASSERT_TRUE(
-        other.save(kSavesApp, {{"Colors", "MainBack", "255"}, {"MainForm", "Total", "True"}}));
+    ASSERT_EQ(other.save(kSavesApp, {{"Colors", "MainBack", "255"}, {"MainForm", "Total", "True"}}),
+              rt::SaveResult::Saved);
     EXPECT_EQ(storedScores(), (std::vector<int>{70, 60, 50, 40, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(store.get(kSavesApp, "MainForm", "Players"), "2");
     EXPECT_EQ(store.get(kSavesApp, "MainForm", "Total"), "True");
@@ -186,7 +191,7 @@ TEST_F(SettingsSaves, ASaveOfOneSectionKeepsWhatAnotherCopySavedInOthers) {
 TEST_F(SettingsSaves, ANewFileIsAlwaysDatedAfterTheOneItReplaces) {
     QtSettingsStore reader(dir.path().toStdString());
     const std::string first(146, 'a'), second(146, 'b');
-    ASSERT_TRUE(store.save(kSavesApp, "Sething", "DataNed1", first));
+    ASSERT_EQ(store.save(kSavesApp, "Sething", "DataNed1", first), rt::SaveResult::Saved);
     const QDateTime ahead = QDateTime::currentDateTime().addSecs(3600);
     {
         QFile f(file());
@@ -194,13 +199,13 @@ TEST_F(SettingsSaves, ANewFileIsAlwaysDatedAfterTheOneItReplaces) {
         ASSERT_TRUE(f.setFileTime(ahead, QFileDevice::FileModificationTime));
     }
     ASSERT_EQ(reader.get(kSavesApp, "Sething", "DataNed1"), first);
-    ASSERT_TRUE(store.save(kSavesApp, "Sething", "DataNed1", second));
+    ASSERT_EQ(store.save(kSavesApp, "Sething", "DataNed1", second), rt::SaveResult::Saved);
     EXPECT_GT(QFileInfo(file()).lastModified(), ahead);
     EXPECT_EQ(reader.get(kSavesApp, "Sething", "DataNed1"), second);
 
     for (int i = 0; i < 50; ++i) {
         const std::string value(146, char('c' + i % 20));
-        ASSERT_TRUE(store.save(kSavesApp, "Sething", "DataNed1", value));
+        ASSERT_EQ(store.save(kSavesApp, "Sething", "DataNed1", value), rt::SaveResult::Saved);
         ASSERT_EQ(reader.get(kSavesApp, "Sething", "DataNed1"), value) << i;
     }
 }
@@ -227,7 +232,7 @@ TEST_F(SettingsSaves, LockOfASaveThatDiedIsTakenOverAtOnce) {
     EXPECT_GT(folderContent().size(), 2);
 
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_TRUE(store.save(kSavesApp, "MainForm", "Players", "2"));
+    EXPECT_EQ(store.save(kSavesApp, "MainForm", "Players", "2"), rt::SaveResult::Saved);
     EXPECT_LT(secondsSince(start), 5.0);
     reap(child);
     EXPECT_EQ(store.get(kSavesApp, "MainForm", "Players"), "2");
@@ -270,13 +275,15 @@ TEST_F(SettingsSaves, FullDiskFailsTheSaveAndKeepsTheOldFile) {
     for (const Case& c : {Case{std::string(5000, 'x'), 100}, Case{"2", 10}}) {
         {
             FullDisk full(static_cast<rlim_t>(before.size() + c.room));
-            EXPECT_FALSE(store.save(kSavesApp, "MainForm", "Players", c.value)) << c.room;
+            EXPECT_EQ(store.save(kSavesApp, "MainForm", "Players", c.value),
+                      rt::SaveResult::Unwritable)
+                << c.room;
         }
         EXPECT_EQ(contentOf(file()), before) << c.room;
         EXPECT_EQ(store.get(kSavesApp, "MainForm", "Players"), std::nullopt);
         EXPECT_EQ(folderContent(), QStringList{"Tuvel Quopa.ini"});
     }
-    EXPECT_TRUE(store.save(kSavesApp, "MainForm", "Players", "2"));
+    EXPECT_EQ(store.save(kSavesApp, "MainForm", "Players", "2"), rt::SaveResult::Saved);
     EXPECT_EQ(storedScores(), (std::vector<int>{30, 20, 10, 0, 0, 0, 0, 0, 0, 0}));
 }
 
@@ -298,14 +305,15 @@ TEST_F(SettingsSaves, SaveOverADamagedFileSucceeds) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(damaged);
         f.close();
-        ASSERT_TRUE(store.save(kSavesApp, "MainForm", "Language", "1")) << damaged.toStdString();
+        ASSERT_EQ(store.save(kSavesApp, "MainForm", "Language", "1"), rt::SaveResult::Saved)
+            << damaged.toStdString();
         EXPECT_EQ(store.get(kSavesApp, "MainForm", "Language"), "1");
     }
 }
 
 TEST_F(SettingsSaves, FolderInPlaceOfTheFileFailsTheSave) {
     ASSERT_TRUE(QDir(dir.path()).mkdir("Tuvel Quopa.ini"));
-    EXPECT_FALSE(store.save(kSavesApp, "MainForm", "Players", "2"));
+    EXPECT_EQ(store.save(kSavesApp, "MainForm", "Players", "2"), rt::SaveResult::Unwritable);
     EXPECT_EQ(store.get(kSavesApp, "MainForm", "Players"), std::nullopt);
     EXPECT_TRUE(QFileInfo(file()).isDir());
 }
@@ -314,15 +322,146 @@ TEST_F(SettingsSaves, ReadOnlyFileOrFolderFailsTheSave) {
     if (::geteuid() == 0) GTEST_SKIP() << "the superuser writes read-only files and folders";
     storeTable({30});
     ASSERT_TRUE(QFile::setPermissions(file(), QFile::ReadOwner));
-    EXPECT_FALSE(store.save(kSavesApp, "MainForm", "Players", "2"));
+    EXPECT_EQ(store.save(kSavesApp, "MainForm", "Players", "2"), rt::SaveResult::Unwritable);
     ASSERT_TRUE(QFile::setPermissions(file(), QFile::ReadOwner | QFile::WriteOwner));
 
     ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
-    EXPECT_FALSE(store.save(kSavesApp, "MainForm", "Players", "2"));
+    EXPECT_EQ(store.save(kSavesApp, "MainForm", "Players", "2"), rt::SaveResult::Unwritable);
     ASSERT_TRUE(
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     EXPECT_EQ(store.get(kSavesApp, "MainForm", "Players"), std::nullopt);
     EXPECT_EQ(storedScores()[0], 30);
+}
+
+// A copy of the game that is stopped in the middle of a save (a debugger, Ctrl+Z in its terminal),
+// holding the lock; it saves `value` when it is let go on.
+pid_t copyStoppedInItsSave(QtSettingsStore& store, const rt::Setting& value) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const rt::SaveResult saved =
+            store.update(kSavesApp, [&value](const rt::SettingsStore::Reader&) {
+                ::raise(SIGSTOP);
+                return std::vector<rt::Setting>{value};
+            });
+        ::_exit(saved == rt::SaveResult::Saved ? 0 : 1);
+    }
+    int status = 0;
+    if (child > 0 && (::waitpid(child, &status, WUNTRACED) != child || !WIFSTOPPED(status)))
+        ADD_FAILURE() << "the copy did not stop in its save";
+    return child;
+}
+
+// Time that passes only while a save pauses in its wait for the lock, so that the longest wait
+// takes no time. Each pause notes whether the busy pointer was up.
+class VirtualLockClock : public rt::qt::LockClock {
+  public:
+    std::chrono::steady_clock::time_point now() override {
+        return std::chrono::steady_clock::time_point{} + waited;
+    }
+    void pause(std::chrono::milliseconds length) override {
+        waited += length;
+        const QCursor* pointer = QGuiApplication::overrideCursor();
+        if (!pointer || pointer->shape() != Qt::WaitCursor) ++pausesWithoutBusyPointer;
+        if (duringPause) duringPause();
+    }
+    std::chrono::milliseconds waited{0};
+    int pausesWithoutBusyPointer = 0;
+    std::function<void()> duringPause;
+};
+
+TEST_F(SettingsSaves, ALockThatAnotherCopyKeepsFailsTheSaveAsInUseAndLeavesTheFile) {
+    storeTable({30, 20, 10});
+    const QByteArray before = contentOf(file());
+    const pid_t other = copyStoppedInItsSave(store, {"MainForm", "Players", "2"});
+    VirtualLockClock clock;
+    QtSettingsStore waiting(dir.path().toStdString(), clock);
+
+    EXPECT_EQ(waiting.save(kSavesApp, "MainForm", "Language", "1"), rt::SaveResult::InUse);
+    EXPECT_GE(clock.waited, QtSettingsStore::kLockPatience);
+    EXPECT_EQ(contentOf(file()), before);
+
+    ::kill(other, SIGKILL);
+    reap(other);
+    EXPECT_EQ(waiting.save(kSavesApp, "MainForm", "Language", "1"), rt::SaveResult::Saved);
+    EXPECT_EQ(store.get(kSavesApp, "MainForm", "Language"), "1");
+}
+
+// The exit saves twice: a copy that is stuck with the lock is waited for once, under the busy
+// pointer, and later saves wait only as long as a live copy's save takes, until the lock is had
+// again.
+TEST_F(SettingsSaves, AStuckCopyIsWaitedForOnceThenOnlyAsLongAsASaveTakes) {
+    VirtualLockClock clock;
+    QtSettingsStore waiting(dir.path().toStdString(), clock);
+    using std::chrono::milliseconds;
+    // With no one else saving, the lock is had at once.
+    const QCursor* pointerWhileSaving = nullptr;
+    EXPECT_EQ(waiting.update(kSavesApp,
+                             [&](const rt::SettingsStore::Reader&) {
+                                 pointerWhileSaving = QGuiApplication::overrideCursor();
+                                 return std::vector<rt::Setting>{{"MainForm", "Language", "1"}};
+                             }),
+              rt::SaveResult::Saved);
+    EXPECT_EQ(clock.waited, milliseconds(0));
+    EXPECT_EQ(pointerWhileSaving, nullptr);
+
+    pid_t other = copyStoppedInItsSave(store, {"MainForm", "Players", "2"});
+    EXPECT_EQ(waiting.save(kSavesApp, "MainForm", "Total", "True"), rt::SaveResult::InUse);
+    EXPECT_GE(clock.waited, QtSettingsStore::kLockPatience);
+    EXPECT_EQ(clock.pausesWithoutBusyPointer, 0);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    clock.waited = milliseconds(0);
+    EXPECT_EQ(waiting.save(kSavesApp, "MainForm", "Total", "True"), rt::SaveResult::InUse);
+    EXPECT_GT(clock.waited, milliseconds(0));
+    EXPECT_LT(clock.waited, QtSettingsStore::kLockPatience);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+    // Still, a copy that finishes its save meanwhile is waited for, and both saves are kept.
+    clock.waited = milliseconds(0);
+    clock.duringPause = [&] {
+        if (other == 0) return;
+        ::kill(other, SIGCONT);
+        const int status = reap(other);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        other = 0;
+    };
+    EXPECT_EQ(waiting.save(kSavesApp, "MainForm", "Total", "True"), rt::SaveResult::Saved);
+    EXPECT_EQ(other, 0);
+    EXPECT_LT(clock.waited, QtSettingsStore::kLockPatience);
+    EXPECT_EQ(store.get(kSavesApp, "MainForm", "Players"), "2");
+    EXPECT_EQ(store.get(kSavesApp, "MainForm", "Total"), "True");
+    clock.duringPause = nullptr;
+
+    // The lock was had again: the next stuck copy is waited for in full.
+    other = copyStoppedInItsSave(store, {"MainForm", "Players", "1"});
+    clock.waited = milliseconds(0);
+    EXPECT_EQ(waiting.save(kSavesApp, "MainForm", "Total", "False"), rt::SaveResult::InUse);
+    EXPECT_GE(clock.waited, QtSettingsStore::kLockPatience);
+    ::kill(other, SIGKILL);
+    reap(other);
+    EXPECT_EQ(clock.pausesWithoutBusyPointer, 0);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// Whoever holds the lock removes its file on release, and the next saver may make it anew at
+// once: a lock taken on the file that a waiter opened before that keeps no one out.
+TEST_F(SettingsSaves, ALockOnAFileThatIsNoLongerTheLockFileIsNotHeld) {
+    const QByteArray guard = QFile::encodeName(file() + ".guard");
+    struct Case {
+        const char* meanwhile;
+        bool held;
+    };
+    for (const Case& c :
+         {Case{"nothing", true}, Case{"removed", false}, Case{"made anew", false}}) {
+        SCOPED_TRACE(c.meanwhile);
+        const int opened = ::open(guard.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        ASSERT_GE(opened, 0);
+        if (c.meanwhile != std::string("nothing")) ::unlink(guard.constData());
+        if (c.meanwhile == std::string("made anew"))
+            ::close(::open(guard.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+        EXPECT_EQ(rt::qt::StoreLock::lockWhileNamed(opened, guard), c.held);
+        ::close(opened);
+        ::unlink(guard.constData());
+    }
 }
 
 // The player is told once, in his language, with the place of the file.

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <random>
@@ -11,6 +12,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include "runtime/qt/qt_settings.h"
@@ -38,6 +41,13 @@ class SettingsStore : public testing::Test {
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 };
+
+// What a symbolic link holds, as it was written.
+QString linkText(const QString& link) {
+    char text[4096];
+    const ssize_t length = ::readlink(QFile::encodeName(link).constData(), text, sizeof text);
+    return length < 0 ? QString() : QFile::decodeName(QByteArray(text, length));
+}
 
 // Encodes a code point as UTF-8.
 std::string utf8(char32_t c) {
@@ -222,7 +232,7 @@ TEST_F(SettingsStore, UnreadableFileReadsAsAbsentAndSaveFails) {
     // A folder where the file should be: it can be neither read nor replaced.
     ASSERT_TRUE(QDir(dir.path()).mkdir("Tuvel Quopa.ini"));
     EXPECT_EQ(store.get(kApp, "MainForm", "Language"), std::nullopt);
-    EXPECT_FALSE(store.save(kApp, "MainForm", "Language", "1"));
+    EXPECT_EQ(store.save(kApp, "MainForm", "Language", "1"), rt::SaveResult::Unwritable);
     EXPECT_EQ(store.get(kApp, "MainForm", "Language"), std::nullopt);
 }
 
@@ -243,6 +253,102 @@ TEST_F(SettingsStore, SaveReplacesTheFileByRenameAndLeavesNoTemporaryFile) {
     EXPECT_EQ(old.readAll(), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{"Tuvel Quopa.ini"});
+}
+
+// A settings file kept with the user's other dotfiles is a symbolic link to them. A save replaces
+// the file at the end of the links, beside it, and leaves the links as they are; the lock stays
+// beside the name the program uses, which every copy of it shares.
+TEST_F(SettingsStore, ASaveThroughSymbolicLinksReplacesTheFileTheyLeadTo) {
+    struct Case {
+        const char* what;
+        const char* folder;  // the store's folder, under the test folder
+        // Name (under the test folder) and target ("{root}": the test folder) of each link.
+        std::vector<std::pair<QString, QString>> links;
+        const char* file;  // what the save writes, under the test folder
+        bool exists;       // the file is there before the save
+    };
+    const QString name = QStringLiteral("Tuvel Quopa.ini");
+    const Case cases[] = {
+        {"relative link",
+         "conf",
+         {{"conf/" + name, "../dotfiles/quopa.ini"}},
+         "dotfiles/quopa.ini",
+         true},
+        {"chain of links",
+         "conf",
+         {{"conf/" + name, "{root}/links/middle.ini"},
+          {"links/middle.ini", "../dotfiles/quopa.ini"}},
+         "dotfiles/quopa.ini",
+         true},
+        {"relative link in a folder reached through a link",
+         "conf",
+         {{"conf", "real/conf"}, {"real/conf/" + name, "../dotfiles/quopa.ini"}},
+         "real/dotfiles/quopa.ini",
+         true},
+        {"link to a file not made yet",
+         "conf",
+         {{"conf/" + name, "../dotfiles/quopa.ini"}},
+         "dotfiles/quopa.ini",
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir top;
+        const QString root = top.path();
+        for (const char* folder : {"conf", "links", "dotfiles", "real/conf", "real/dotfiles"})
+            QDir().mkpath(root + "/" + folder);
+        for (const auto& [link, target] : c.links) {
+            QDir(root + "/" + link).removeRecursively();
+            ASSERT_EQ(::symlink(QFile::encodeName(QString(target).replace("{root}", root)),
+                                QFile::encodeName(root + "/" + link)),
+                      0);
+        }
+        const QString target = root + "/" + c.file;
+        const QString leftover = target + ".new-999-1";
+        if (c.exists) {
+            QFile old(target);
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+            old.write("[MainForm]\nTotal=True\n");
+            ASSERT_TRUE(QFile(leftover).open(QIODevice::WriteOnly));
+        }
+        QtSettingsStore linked((root + "/" + c.folder).toStdString());
+        const QString path = linked.filePath(kApp);
+
+        bool guardBesideTheName = false;
+        EXPECT_EQ(linked.update(kApp,
+                                [&](const rt::SettingsStore::Reader&) {
+                                    guardBesideTheName = QFileInfo::exists(path + ".guard") &&
+                                                         !QFileInfo::exists(target + ".guard");
+                                    return std::vector<rt::Setting>{{"MainForm", "Players", "2"}};
+                                }),
+                  rt::SaveResult::Saved);
+        EXPECT_TRUE(guardBesideTheName);
+
+        for (const auto& [link, linkTarget] : c.links)
+            EXPECT_EQ(linkText(root + "/" + link), QString(linkTarget).replace("{root}", root));
+        EXPECT_TRUE(QFileInfo(target).isFile());
+        EXPECT_FALSE(QFileInfo(target).isSymLink());
+        EXPECT_EQ(
+            QtSettingsStore((root + "/" + c.folder).toStdString()).get(kApp, "MainForm", "Players"),
+            "2");
+        QSettings written(target, QSettings::IniFormat);
+        EXPECT_EQ(written.value("MainForm/Players").toString(), "2");
+        EXPECT_EQ(written.value("MainForm/Total").toString(), c.exists ? "True" : "");
+        // The temporary files, and what a killed save left, are beside the file.
+        EXPECT_EQ(QDir(QFileInfo(target).absolutePath()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{QFileInfo(target).fileName()});
+        EXPECT_EQ(QDir(root + "/" + c.folder)
+                      .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                  QStringList{name});
+    }
+
+    // A link to a folder that is not there (a disk not mounted, dotfiles not fetched yet) fails
+    // the save and makes nothing: the link stays, to lead to the file when its folder is back.
+    const QString link = dir.path() + "/" + name;
+    ASSERT_EQ(::symlink("nowhere/quopa.ini", QFile::encodeName(link)), 0);
+    EXPECT_EQ(store.save(kApp, "MainForm", "Players", "2"), rt::SaveResult::Unwritable);
+    EXPECT_EQ(linkText(link), "nowhere/quopa.ini");
+    EXPECT_FALSE(QFileInfo::exists(dir.path() + "/nowhere"));
 }
 
 TEST_F(SettingsStore, AReaderNeverSeesAPartlyWrittenFile) {

@@ -82,7 +82,10 @@ TEST(Files, FoldersAreMadeWithTheirParentsAndAFileInTheWayIsAnError) {
         } catch (const rt::RuntimeError& e) {
             EXPECT_EQ(e.number(), 75);
         }
+        EXPECT_EQ(rt::fileInTheWay(temp(blocked)), temp("a/file"));
     }
+    EXPECT_EQ(rt::fileInTheWay(temp("a/b/c")), std::nullopt);
+    EXPECT_EQ(rt::fileInTheWay(temp("a/b/new/below")), std::nullopt);
 }
 
 TEST(Files, AnAtomicWriteReplacesTheFileWholeWithTheModeAsked) {

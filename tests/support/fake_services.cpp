@@ -13,8 +13,8 @@ std::optional<std::string> FakeSettings::get(const std::string&, const std::stri
     return k->second;
 }
 
-bool FakeSettings::update(const std::string& app, const Change& change) {
-    if (!writable) return false;
+rt::SaveResult FakeSettings::update(const std::string& app, const Change& change) {
+    if (outcome != rt::SaveResult::Saved) return outcome;
     const std::vector<rt::Setting> changes =
         change([this, &app](const std::string& section, const std::string& key) {
             return get(app, section, key);
@@ -24,7 +24,7 @@ bool FakeSettings::update(const std::string& app, const Change& change) {
         saveLog.push_back(s.section + "/" + s.key + "=" + s.value);
     }
     if (!changes.empty()) ++replacements;
-    return true;
+    return rt::SaveResult::Saved;
 }
 
 int FakeDialogs::msgBox(const std::string& prompt, int style, const std::string& title) {

@@ -22,7 +22,7 @@ class FakeSettings : public rt::SettingsStore {
   public:
     std::optional<std::string> get(const std::string& app, const std::string& section,
                                    const std::string& key) override;
-    bool update(const std::string& app, const Change& change) override;
+    rt::SaveResult update(const std::string& app, const Change& change) override;
     std::string location(const std::string&) override { return path; }
 
     // Direct access: values[section][key] of the game's application name.
@@ -30,8 +30,8 @@ class FakeSettings : public rt::SettingsStore {
     std::vector<std::string> saveLog;  // "section/key=value"
     // How many times the stored data was replaced: once per update that saved something.
     int replacements = 0;
-    // False: the store cannot be written, and every update fails.
-    bool writable = true;
+    // What every update comes to: anything but Saved fails it so, and nothing is saved.
+    rt::SaveResult outcome = rt::SaveResult::Saved;
     std::string path = "/home/player/.config/Ostrelo/Tuvel Quopa.ini";
 };
 

@@ -195,31 +195,48 @@ struct FalhaDaCopia {
 };
 
 TEST_F(DesktopCopy, NoDesktopFolderToBeHadIsReportedAndNothingIsMade) {
-    // The desktop reports no folder at all, or one that cannot be made (a file stands in the
-    // way).
+    // The desktop reports no folder at all; or one that cannot be made because a file stands where
+    // it, or a folder above it, should be: that file is named.
     std::ofstream(desktop / "file") << "x";
-    const FalhaDaCopia cases[] = {
-        {"0", "Arquivo não copiado", "A pasta da Área de Trabalho não foi encontrada"},
-        {"1", "File not copied", "The Desktop folder was not found and could not be made."},
+    const std::string file = (desktop / "file").string();
+    struct Case {
+        const char* idioma;
+        const char* where;  // the Desktop folder reported, under the test's folder
+        const char* title;
+        std::string prompt;
     };
-    for (const FalhaDaCopia& c : cases) {
-        for (const char* where : {"", "file/Desktop"}) {
-            SCOPED_TRACE(std::string(c.idioma) + where);
-            quopa::Idioma = c.idioma;
-            auto& f = load();
-            if (*where)
-                services.folders.folders[rt::kDesktopFolder] = (desktop / where).string();
-            else
-                services.folders.folders.erase(rt::kDesktopFolder);
-            services.dialogs.messages.clear();
-            f.menu_ostreloZIP_Click();
-            ASSERT_EQ(services.dialogs.messages.size(), 1u);
-            EXPECT_EQ(services.dialogs.messages[0].title, c.title);
-            EXPECT_EQ(services.dialogs.messages[0].prompt.rfind(c.start, 0), 0u)
-                << services.dialogs.messages[0].prompt;
-            EXPECT_EQ(services.dialogs.messages[0].style, 4112);
-            rt::FormInstance<quopa::frmQUOPA>::discard();
-        }
+    const Case cases[] = {
+        {"0", nullptr, "Arquivo não copiado",
+         "A pasta da Área de Trabalho não foi encontrada e não pôde ser criada.\r\n\r\n"
+         "O arquivo ostrelo.zip não foi copiado."},
+        {"1", nullptr, "File not copied",
+         "The Desktop folder was not found and could not be made.\r\n\r\n"
+         "The ostrelo.zip file was not copied."},
+        {"0", "file/Desktop", "Arquivo não copiado",
+         "A pasta da Área de Trabalho não pôde ser criada: um arquivo está no caminho:\r\n\r\n" +
+             file + "\r\n\r\nO arquivo ostrelo.zip não foi copiado."},
+        {"1", "file", "File not copied",
+         "The Desktop folder could not be made: a file is in the way:\r\n\r\n" + file +
+             "\r\n\r\nThe ostrelo.zip file was not copied."},
+        {"1", "file/Desktop", "File not copied",
+         "The Desktop folder could not be made: a file is in the way:\r\n\r\n" + file +
+             "\r\n\r\nThe ostrelo.zip file was not copied."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.idioma) + (c.where ? c.where : "(none)"));
+        quopa::Idioma = c.idioma;
+        auto& f = load();
+        if (c.where)
+            services.folders.folders[rt::kDesktopFolder] = (desktop / c.where).string();
+        else
+            services.folders.folders.erase(rt::kDesktopFolder);
+        services.dialogs.messages.clear();
+        f.menu_ostreloZIP_Click();
+        ASSERT_EQ(services.dialogs.messages.size(), 1u);
+        EXPECT_EQ(services.dialogs.messages[0].title, c.title);
+        EXPECT_EQ(services.dialogs.messages[0].prompt, c.prompt);
+        EXPECT_EQ(services.dialogs.messages[0].style, 4112);
+        rt::FormInstance<quopa::frmQUOPA>::discard();
     }
 }
 
