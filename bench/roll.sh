@@ -4,37 +4,95 @@
 #   bench/roll.sh [PROGRAM] [ROLLS]        defaults: build/Dazivuvera, 30 rolls
 #
 # Starts PROGRAM under a private virtual X display with a window manager (Xvfb and openbox), with
-# a fresh HOME and so the default options (animation on, the stamp frames, the long animation,
-# sound on), and rolls ROLLS times with the Enter key sent to the main window by xdotool (as a
-# window event, so the window manager's key grabs take no part), three rolls a turn; between
-# turns a right click marks a zero on the sheet. For each roll it reads the CPU time of the
-# program (all its threads) and of the X server just before the key and once the roll has ended
-# (SETTLE_S seconds later, default 0.8; the program idles at 0 between rolls), from
-# /proc/PID/task/*/schedstat (nanoseconds). The markings between turns are not counted. Reports
-# the median, mean and range per roll of:
+# a fresh HOME and so the default options (animation on with the stamp frames and the long length,
+# 30 ticks of 10 ms; sound on when the machine has a sound device), and rolls ROLLS times with the Enter key sent to the main window by
+# xdotool (as a window event, so the window manager's key grabs take no part), three rolls a turn;
+# between turns a right click marks a zero on the sheet. For each roll it reads the CPU time of
+# the program (all its threads) and of the X server from /proc/PID/task/*/schedstat (nanoseconds)
+# once both are idle before the key, and again once the roll has ended: when neither has used any
+# CPU, nor had a thread running or waiting for a core, for QUIET_MS milliseconds (default 200;
+# the animation ticks every 10 ms, and the program idles at 0 between rolls). The markings between
+# turns are not counted. Reports the median, mean and range per roll of:
 #   program CPU   the whole roll: the key, the 30 animation frames, the faces, the combinations,
-#                 the sound started and every repaint of the program's windows
+#                 the sound and every repaint of the program's windows
 #   X server CPU  what the X server did meanwhile: the key, the pictures and repaints the program
 #                 sent, the pointer changes
+#
+# What it times is checked, outside the timed interval: the roll button shows the rolls left
+# ("Roll  3", "Roll  2", "Roll  1", then "Mark points"), and the program writes that count only
+# when a roll has ended. A capture of the button after each roll must differ from the one before
+# the key, and after each marking the button must be back to "Roll  3"; from the second turn on,
+# each capture must also match the one taken at the same point of the first turn, so that a
+# window or menu over the button cannot pass for a roll. A key that made no roll, a roll that did
+# not end within ROLL_TIMEOUT_S seconds (default 10) or a click that marked nothing stops the
+# benchmark with a message on stderr, exit status 1 and no figures.
+#
 # ANIMATION=0 stores the animation off before the start, to compare with a roll that shows no
-# frames. SHOT=file.png saves a screenshot MID_MS milliseconds (default 150) into the last roll.
-# DEBUG=1 prints each roll's figures. Needs Xvfb, openbox, xdotool, xdpyinfo and xprop (and
-# import, for SHOT).
+# frames (the faces are drawn at the first tick). SHOT=file.png makes one more roll after the
+# measured ones and saves a screenshot MID_MS milliseconds (default 150) into it; that roll is
+# not counted. DEBUG=1 prints each roll's figures. Needs Xvfb, openbox, xdotool, xdpyinfo, xprop
+# and import (imagemagick).
 set -u
 
 prog=$(readlink -f "${1:-build/Dazivuvera}")
 rolls=${2:-30}
-settle_s=${SETTLE_S:-0.8}
+quiet_us=$(( ${QUIET_MS:-200} * 1000 ))
+timeout_us=$(( ${ROLL_TIMEOUT_S:-10} * 1000000 ))
+steps=$rolls
+[ -n "${SHOT:-}" ] && steps=$((rolls + 1))
 
 [ -x "$prog" ] || { echo "no program at $prog" >&2; exit 2; }
 # Three rolls a turn and a zero in one of the first column's 11 boxes between turns: beyond 33
 # rolls the zeros would fall on marked boxes and the rolls be refused.
-[ "$rolls" -le 33 ] || { echo "at most 33 rolls" >&2; exit 2; }
+[ "$steps" -le 33 ] || { echo "at most 33 rolls (32 with SHOT)" >&2; exit 2; }
 . "$(dirname "$0")/virtual_display.sh"
-start_virtual_display 170 xdotool
+start_virtual_display 170 xdotool import
 
-# CPU time of every thread of a process, nanoseconds.
-cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {print s + 0}'; }
+fail() { echo "bench/roll.sh: $*; no figures" >&2; exit 1; }
+# xdotool reads a variable DEBUG of its own: it must not see ours.
+xdo() { env -u DEBUG xdotool "$@"; }
+
+# CPU time of every thread of process $1 into `cpu` (nanoseconds); `busy` set when one of them is
+# running or waiting for a core. Bash builtins only: polling forks nothing and costs next to
+# nothing beside the two processes it watches.
+probe() {
+  local t a rest line
+  cpu=0
+  for t in /proc/"$1"/task/*; do
+    read -r a rest 2>/dev/null <"$t/schedstat" || continue
+    cpu=$((cpu + a))
+    read -r line 2>/dev/null <"$t/stat" || continue
+    line=${line##*) }
+    [ "${line:0:1}" = R ] && busy=1
+  done
+}
+
+# A pause of 10 ms without a process: a read with a timeout on a pipe nobody writes to.
+mkfifo "$work/never"
+exec {never}<>"$work/never"
+
+# Waits until the program and the X server have both been idle for QUIET_MS, and sets pcpu and
+# xcpu to their CPU times then. Fails when they are not idle within ROLL_TIMEOUT_S.
+settle() {
+  local start since now last="" state
+  start=${EPOCHREALTIME/[.,]/}; since=$start
+  while :; do
+    kill -0 "$apid" 2>/dev/null || fail "the program ended ($1)"
+    busy=0
+    probe "$apid"; pcpu=$cpu
+    probe "$xpid"; xcpu=$cpu
+    state="$pcpu $xcpu"
+    now=${EPOCHREALTIME/[.,]/}
+    if [ "$busy" = 1 ] || [ "$state" != "$last" ]; then
+      last=$state; since=$now
+    elif [ $((now - since)) -ge "$quiet_us" ]; then
+      return 0
+    fi
+    [ $((now - start)) -lt "$timeout_us" ] ||
+      fail "the program was still busy ${ROLL_TIMEOUT_S:-10} s after $1"
+    read -r -t 0.01 -u "$never"
+  done
+}
 
 home=$work/home; run=$run_root/run; mkdir -p "$run" "$home/.config"; chmod 700 "$run"
 if [ "${ANIMATION:-1}" = 0 ]; then
@@ -46,35 +104,64 @@ HOME=$home XDG_RUNTIME_DIR=$run XDG_CONFIG_HOME=$home/.config \
 
 win=""
 for _ in $(seq 300); do
-  win=$(xdotool search --all --onlyvisible --pid "$apid" --name '^ Ostrelo Tuvel Quopa$' 2>/dev/null)
+  win=$(xdo search --all --onlyvisible --pid "$apid" --name '^ Ostrelo Tuvel Quopa$' 2>/dev/null)
   [ -n "$win" ] && break
   kill -0 "$apid" 2>/dev/null || break
   sleep 0.05
 done
-[ -n "$win" ] || { echo "the main window did not appear" >&2; exit 1; }
+[ -n "$win" ] || fail "the main window did not appear"
 [ -n "${DEBUG:-}" ] && echo "window: $win" >&2
-xdotool windowactivate --sync "$win" >/dev/null 2>&1
-sleep 1
+xdo windowactivate --sync "$win" >/dev/null 2>&1
 
+# The roll button of player 1, in the window's own coordinates, on this display (1280 x 1024,
+# the window maximised by openbox): the dice table is centred, the button at its lower left.
+button=104x56+534+237
+# A digest of what the button shows now.
+capture() {
+  import -window "$win" -crop "$button" +repage rgb:- 2>/dev/null | md5sum | cut -d' ' -f1
+}
 # The sheet's first column, in the window's own coordinates: boxes 1-6, then the lower section.
 cells=(48 67 86 105 124 143 220 239 258 277 296)
+
+settle "the start"
+ready=$(capture)   # "Roll  3": the look of the button at the start of each turn
+shown=$ready
+# What the button showed after each roll of the first turn, by its place in the turn.
+declare -a first_turn
 : >"$work/prog" ; : >"$work/x"
-for r in $(seq "$rolls"); do
-  p0=$(cpu_ns "$apid"); x0=$(cpu_ns "$xpid")
-  xdotool key --window "$win" Return
-  if [ -n "${SHOT:-}" ] && [ "$r" = "$rolls" ]; then
+for r in $(seq "$steps"); do
+  settle "the capture before roll $r"
+  p0=$pcpu; x0=$xcpu
+  xdo key --window "$win" Return
+  if [ "$r" -gt "$rolls" ]; then
     sleep "$(awk -v m="${MID_MS:-150}" 'BEGIN {print m / 1000}')"
     import -window root "$SHOT" 2>/dev/null
   fi
-  sleep "$settle_s"
-  p1=$(cpu_ns "$apid"); x1=$(cpu_ns "$xpid")
-  kill -0 "$apid" 2>/dev/null || { echo "the program ended at roll $r" >&2; exit 1; }
-  echo $((p1 - p0)) >>"$work/prog"; echo $((x1 - x0)) >>"$work/x"
-  [ -n "${DEBUG:-}" ] && echo "roll $r: $((p1 - p0)) $((x1 - x0))" >&2
-  if [ $((r % 3)) = 0 ] && [ "$r" != "$rolls" ]; then
+  settle "the key of roll $r"
+  p1=$pcpu; x1=$xcpu
+  now=$(capture)
+  [ "$now" != "$shown" ] ||
+    fail "roll $r: the roll button still shows the rolls left before the key: the key made" \
+      "no roll, or the roll did not end"
+  place=$(((r - 1) % 3))
+  if [ "$r" -le 3 ]; then
+    first_turn[place]=$now
+  elif [ "$now" != "${first_turn[place]}" ]; then
+    fail "roll $r: the roll button does not look as after roll $((place + 1)) of the first turn"
+  fi
+  shown=$now
+  if [ "$r" -le "$rolls" ]; then
+    echo $((p1 - p0)) >>"$work/prog"; echo $((x1 - x0)) >>"$work/x"
+    [ -n "${DEBUG:-}" ] && echo "roll $r: $((p1 - p0)) $((x1 - x0))" >&2
+  fi
+  if [ $((r % 3)) = 0 ] && [ "$r" != "$steps" ]; then
     turn=$((r / 3 - 1))
-    xdotool mousemove --window "$win" 45 "${cells[$((turn % ${#cells[@]}))]}" click 3
-    sleep 0.3
+    settle "the capture after roll $r"
+    xdo mousemove --window "$win" 45 "${cells[$((turn % ${#cells[@]}))]}" click 3
+    settle "the marking after roll $r"
+    shown=$(capture)
+    [ "$shown" = "$ready" ] ||
+      fail "the right click after roll $r marked nothing: the roll button does not show \"Roll  3\""
   fi
 done
 
@@ -84,8 +171,13 @@ summary() {
     END { m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
           printf "%8.2f %8.2f %8.2f %8.2f\n", m, s / NR, v[1], v[NR] }'
 }
-echo "$(basename "$prog"): $rolls rolls (Xvfb 1280x1024x24, openbox, fresh HOME," \
-  "animation ${ANIMATION:-on})"
+if [ "${ANIMATION:-1}" = 0 ]; then
+  animation="animation off: the faces at the first 10 ms tick, no frames"
+else
+  animation="animation on, the default: stamp frames, long, 30 ticks of 10 ms"
+fi
+echo "$(basename "$prog"): $rolls rolls, each seen to end (Xvfb 1280x1024x24, openbox, fresh HOME," \
+  "$animation)"
 printf '%-24s %8s %8s %8s %8s\n' "CPU per roll (ms)" median mean min max
 printf '%-24s %s\n' "program" "$(summary "$work/prog")"
 printf '%-24s %s\n' "X server" "$(summary "$work/x")"

@@ -17,7 +17,7 @@ namespace {
 // Runs `act` on the colour dialog once it is up, from inside its own event loop. A dialog that
 // never comes up fails the test.
 void whenChooserShows(std::function<void(QColorDialog*)> act) {
-    auto deadline = std::make_shared<QDeadlineTimer>(5000);
+    auto deadline = std::make_shared<QDeadlineTimer>(20000);
     auto poll = std::make_shared<std::function<void()>>();
     *poll = [act, deadline, poll] {
         if (auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget())) {

@@ -23,7 +23,7 @@ using Button = QMessageBox::StandardButton;
 // Runs `act` on the next modal dialog once it is up, from inside the dialog's own event loop.
 // A dialog that never comes up fails the test; one that the action leaves open is closed.
 void whenModalShows(std::function<void(QWidget*)> act) {
-    auto deadline = std::make_shared<QDeadlineTimer>(5000);
+    auto deadline = std::make_shared<QDeadlineTimer>(20000);
     auto poll = std::make_shared<std::function<void()>>();
     *poll = [act, deadline, poll] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
