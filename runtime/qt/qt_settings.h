@@ -45,9 +45,9 @@ namespace rt::qt {
 class QtSettingsStore : public SettingsStore {
   public:
     static constexpr std::chrono::milliseconds kLockPatience{10000};
-    // Many times what a live copy's save takes, on a slow disk too: two copies that save at the
-    // same moment both save.
-    static constexpr std::chrono::milliseconds kPatienceWhileStuck{1000};
+    // Many times what a live copy's save takes (milliseconds, two flushes to disk), so that two
+    // copies that save at the same moment both save, and too short to be felt as a second wait.
+    static constexpr std::chrono::milliseconds kPatienceWhileStuck{250};
 
     QtSettingsStore();
     explicit QtSettingsStore(const std::string& folder);
