@@ -5,14 +5,14 @@
 #
 # Starts PROGRAM under a private virtual X display with a window manager (Xvfb and openbox), with
 # a fresh HOME and so the default options (animation on with the stamp frames and the long length,
-# 30 ticks of 10 ms; sound on when the machine has a sound device), and rolls ROLLS times with the Enter key sent to the main window by
-# xdotool (as a window event, so the window manager's key grabs take no part), three rolls a turn;
-# between turns a right click marks a zero on the sheet. For each roll it reads the CPU time of
-# the program (all its threads) and of the X server from /proc/PID/task/*/schedstat (nanoseconds)
-# once both are idle before the key, and again once the roll has ended: when neither has used any
-# CPU, nor had a thread running or waiting for a core, for QUIET_MS milliseconds (default 200;
-# the animation ticks every 10 ms, and the program idles at 0 between rolls). The markings between
-# turns are not counted. Reports the median, mean and range per roll of:
+# 30 ticks of 10 ms; sound on when the machine has a sound device), and rolls ROLLS times with the
+# Enter key sent to the main window by xdotool (as a window event, so the window manager's key
+# grabs take no part), three rolls a turn; between turns a right click marks a zero on the sheet.
+# For each roll it reads the CPU time of the program (all its threads) and of the X server from
+# /proc/PID/task/*/schedstat (nanoseconds) once both are idle before the key, and again once the
+# roll has ended: when neither has used any CPU, nor had a thread running or waiting for a core,
+# for QUIET_MS milliseconds (default 200; the animation ticks every 10 ms, and the program idles
+# at 0 between rolls). The markings between turns are not counted. Reports the median, mean and range per roll of:
 #   program CPU   the whole roll: the key, the 30 animation frames, the faces, the combinations,
 #                 the sound and every repaint of the program's windows
 #   X server CPU  what the X server did meanwhile: the key, the pictures and repaints the program

@@ -7,7 +7,7 @@
 #   CASE: startup, missing_companion, invalid_help, side_windows or keys_after_menus
 set -u
 program=$(readlink -f "$1")
-case_name=${2:?which case: startup, missing_companion, invalid_help, side_windows or keys_after_menus}
+case_name=${2:?which case: see above}
 source_dir=$(dirname "$program")
 passed=0
 failed=0
@@ -238,7 +238,8 @@ HOME=$work/home XDG_RUNTIME_DIR=$work/home/.run XDG_CONFIG_HOME=$work/home/.conf
     >"$work/home/log2" 2>&1 &
 pid=$!
 pids+=("$pid")
-check "the launcher's command starts the program" [ -n "$(window_of "$pid" " Ostrelo Tuvel Quopa" 60)" ]
+check "the launcher's command starts the program" \
+    [ -n "$(window_of "$pid" " Ostrelo Tuvel Quopa" 60)" ]
 }
 
 # --- After any menu or window used by the keys, at any moment of a turn, the game's keys work ---
