@@ -100,13 +100,15 @@ int reap(pid_t child) {
 }
 
 // A copy of the game that enters new records, one after the other, as fast as it can, each one
-// point above the best: every new record shifts the whole table down by one.
-[[noreturn]] void enterRecordsForever(QtSettingsStore& store) {
+// point above the best: every new record shifts the whole table down by one. Once its first
+// record is stored it writes a byte to `started`, the writing end of a pipe.
+[[noreturn]] void enterRecordsForever(QtSettingsStore& store, int started) {
     ChildServices services(store);
     std::vector<EntradaDeRecorde> table = quopa::LeRecordes().entradas;
     for (;;) {
         const int best = table.front().pontos;
         quopa::GravaNovoRecorde({best + 1, "Round", "2024-02-02"}, table);
+        if (started >= 0 && ::write(started, "s", 1) == 1) started = -1;
     }
 }
 
@@ -115,10 +117,18 @@ TEST_F(SettingsSaves, KillAtAnyMomentOfARecordsSaveLeavesAWholeTable) {
     std::mt19937 random(20261207);
     int best = 100;
     for (int kill = 0; kill < 25; ++kill) {
+        int started[2];
+        ASSERT_EQ(::pipe(started), 0);
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
-        if (child == 0) enterRecordsForever(store);
-        ::usleep(static_cast<useconds_t>(500 + random() % 15000));
+        if (child == 0) enterRecordsForever(store, started[1]);
+        // The kill falls at a random moment of the saves after the first, however long a busy
+        // machine takes to let the copy start.
+        ::close(started[1]);  // a copy that dies first ends the read
+        char byte = 0;
+        ASSERT_EQ(::read(started[0], &byte, 1), 1) << "kill " << kill;
+        ::close(started[0]);
+        ::usleep(static_cast<useconds_t>(random() % 15000));
         ::kill(child, SIGKILL);
         waitForDeath(child);
 
