@@ -41,12 +41,9 @@ void AvisaFalhaNaGravacao(rt::SaveResult falha) {
     AvisouFalhaNaGravacao = true;
     const std::string onde = rt::app().settings().location(kNomeAplicativo);
     const AvisoDeFalha& aviso = falha == rt::SaveResult::InUse ? kEmUso : kNaoPodeSerGravado;
-    const bool pt = IdiomaPortugues();
-    auto noIdioma = [pt](const Bilingue& texto) {
-        return std::string(pt ? texto.portugues : texto.ingles);
-    };
-    rt::MsgBox(noIdioma(aviso.antes) + onde + noIdioma(aviso.depois), rt::kExclamation,
-               pt ? " Aviso" : " Warning");
+    const std::string pt = aviso.antes.portugues + onde + aviso.depois.portugues;
+    const std::string en = aviso.antes.ingles + onde + aviso.depois.ingles;
+    MsgBoxNoIdioma({pt.c_str(), en.c_str()}, rt::kExclamation, {" Aviso", " Warning"});
 }
 
 }  // namespace
