@@ -1,8 +1,9 @@
 #include "runtime/qt/renderer_keys.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QKeyEvent>
-#include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <unordered_map>
 
@@ -10,6 +11,7 @@
 #include "runtime/controls.h"
 #include "runtime/form.h"
 #include "runtime/qt/convert.h"
+#include "runtime/qt/menu_bar.h"
 #include "runtime/qt/peers.h"
 #include "runtime/qt/renderer_scope.h"
 #include "runtime/qt/renderer_window.h"
@@ -75,17 +77,25 @@ int keyAsciiOf(const QKeyEvent& event) {
 KeyRouter::KeyRouter(FormWindow& window) : QObject(&window), window_(window) {}
 
 bool KeyRouter::eventFilter(QObject*, QEvent* event) {
+    // A click anywhere but on the menu bar ends the bar's keyboard mode, as Esc does.
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto* bar = qobject_cast<MenuBar*>(window_.menuBar());
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        if (bar && !bar->geometry().contains(at)) bar->letGo();
+        return false;
+    }
     if (event->type() != QEvent::KeyPress || !window_.form()) return false;
+    // While a menu is open its keys are its own. The window may still be sent them until the
+    // menu has the keyboard; Qt then hands them to the menu.
+    if (QApplication::activePopupWidget()) return false;
     HandlerScope scope;
     auto& key = static_cast<QKeyEvent&>(*event);
-    // While the menu bar is worked from the keyboard (an item of it is highlighted) its keys
-    // belong to it, not to the form. When its keyboard work ends and no control had the focus
-    // before (the roll button gives it up while a roll disables it), Qt leaves the focus on the
-    // bar: every key would then go to it, and a letter would open its menu. The focus is taken
-    // from it, so the key reaches the form as it did before the menu was opened.
-    if (auto* bar = qobject_cast<QMenuBar*>(window_.focusWidget())) {
-        if (bar->activeAction()) return false;
-        bar->clearFocus();
+    // The menu bar has the keys only while the player works it from the keyboard. Qt may leave it
+    // holding the focus in other states (after a menu closed, or with a title under the pointer);
+    // it then lets go, and the key reaches the form as it did before the menu was opened.
+    if (auto* bar = qobject_cast<MenuBar*>(window_.focusWidget())) {
+        if (bar->worked()) return false;
+        bar->letGo();
     }
     if (window_.form()->keyPreview() && preview(key)) return true;
     // A handler may have unloaded the form: the key goes nowhere else then.

@@ -12,6 +12,7 @@
 
 #include "runtime/app.h"
 #include "runtime/qt/convert.h"
+#include "runtime/qt/menu_bar.h"
 #include "runtime/qt/peers.h"
 #include "runtime/qt/renderer_keys.h"
 #include "runtime/qt/renderer_menu.h"
@@ -46,8 +47,7 @@ FormWindow::FormWindow(Form& form) : form_(&form), client_(new QWidget(this)) {
     client_->setAttribute(Qt::WA_NoMousePropagation);
     client_->installEventFilter(this);
     if (!form.menus().empty()) {
-        menuBar_ = new QMenuBar(this);
-        menuBar_->setNativeMenuBar(false);
+        menuBar_ = new MenuBar(this);
         buildMenuBar(form, menuBar_, this, [this] { barChanged(); });
         barShown_ = hasVisibleMenus(form);
         menuBar_->setVisible(barShown_);

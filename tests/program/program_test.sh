@@ -269,6 +269,13 @@ side_window_open() {
 }
 side_window_closed() { ! side_window_open && windows_mapped "$pid" 1; }
 main_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$main" ]; }
+# Whether the active window is a window of the program other than the main window: a key sent now
+# reaches the side window, and its closing key cannot close the main window instead.
+side_window_active() {
+    local w
+    w=$(xdotool getactivewindow 2>/dev/null) || return 1
+    [ "$w" != "$main" ] && [ "$(xdotool getwindowpid "$w" 2>/dev/null)" = "$pid" ]
+}
 
 # Opens a side window by the keys (a menu, then the keys of an item) and closes it with CLOSE-KEY,
 # or, with no item keys, only opens a menu and leaves the menu bar with Esc twice. Waits until the
@@ -284,11 +291,64 @@ use_by_keys() {  # use_by_keys CLOSE-KEY MENU-KEY [ITEM-KEY...]
         xdotool key Escape
     else
         for k in "$@"; do xdotool key "$k"; done
-        wait_for 30 side_window_open || return 1
+        wait_for 30 side_window_open && wait_for 30 side_window_active || return 1
         xdotool key "$close"
         wait_for 30 side_window_closed || return 1
     fi
     wait_for 30 main_active && wait_for 30 region_is "$menu_bar" "$bar"
+}
+
+# The middle of a title of the menu bar, in the window's pixels.
+title_at() {  # title_at TITLE
+    case $1 in
+        Game) echo 27 9 ;;
+        Preferences) echo 95 9 ;;
+        Settings) echo 170 9 ;;
+        Information) echo 298 9 ;;
+    esac
+}
+
+# Uses the menu bar as a player may, by the mouse and the keys, each step once the one before it
+# has shown: "click TITLE" (its menu opens), "esc", "point TITLE" (the pointer rests on it),
+# "away" (the pointer leaves the bar), "keys KEYS" (a menu opens) and "elsewhere" (a click on an
+# empty part of the window).
+use_bar() {  # use_bar STEP...
+    local step
+    for step in "$@"; do
+        # shellcheck disable=SC2086
+        set -- $step
+        case $1 in
+            click)
+                # A click on the title of the open menu closes it.
+                local open
+                open=$(mapped_windows "$pid")
+                # shellcheck disable=SC2046
+                xdotool mousemove --window "$main" $(title_at "$2") click 1
+                if [ "$open" -gt 1 ]; then
+                    wait_for 30 windows_mapped "$pid" 1 || return 1
+                else
+                    wait_for 30 windows_mapped "$pid" 2 || return 1
+                fi
+                ;;
+            esc)
+                xdotool key Escape
+                wait_for 30 windows_mapped "$pid" 1 || return 1
+                ;;
+            point)
+                # shellcheck disable=SC2046
+                xdotool mousemove --window "$main" $(title_at "$2")
+                ;;
+            away) xdotool mousemove --window "$main" 1000 800 ;;
+            keys)
+                xdotool key "$2"
+                wait_for 30 windows_mapped "$pid" 2 || return 1
+                ;;
+            elsewhere)
+                xdotool mousemove --window "$main" 1000 800 click 1
+                wait_for 30 windows_mapped "$pid" 1 || return 1
+                ;;
+        esac
+    done
 }
 
 case_keys_after_menus() {
@@ -332,6 +392,30 @@ for opener in "Escape alt+g" "Escape alt+i a" "Escape alt+i s Return" "Escape al
     check "after $keys, Down and Z write a zero" key_changes z "$button" || return
     turn=$((turn + 1))
 done
+# The menu bar used by the mouse and the keys and left in every way, the pointer resting on a
+# title or away from the bar: the next Enter rolls, and a second Enter does not run an item of a
+# menu (such as Exit). Two ways a turn: the first before the turn's first roll, then two rolls;
+# the second before its last roll, then an Enter with no roll left and a zero. A second Esc is a
+# key of the game once the menu has closed, so ways with two come where it takes nothing back.
+ways=("click Game|esc" "click Information|esc|esc"
+    "click Preferences|esc|away" "click Game|click Game"
+    "click Settings|elsewhere" "point Game|keys alt+g|esc"
+    "keys alt+g|esc|point Preferences" "point Information|keys alt+i|esc|esc")
+for i in "${!ways[@]}"; do
+    IFS='|' read -r -a steps <<<"${ways[$i]}"
+    way=${ways[$i]//|/, }
+    check "$way is used" use_bar "${steps[@]}" || return
+    if [ $((i % 2)) -eq 0 ]; then
+        check "after $way, Enter makes the turn's first roll" key_changes Return "$button" || return
+        check "after $way, a second Enter rolls" key_changes Return "$button" || return
+    else
+        check "after $way, Enter makes the turn's last roll" key_changes Return "$button" || return
+        press "$main" Return
+        press "$main" Down
+        check "after $way and a second Enter, Z writes a zero" key_changes z "$button" || return
+    fi
+done
+xdotool mousemove --window "$main" 1000 800
 }
 
 "case_$case_name"

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 
 #include "runtime/controls.h"
 #include "runtime/menu.h"
@@ -127,41 +128,115 @@ TEST_F(KeyPreview, ShiftStateReachesKeyDown) {
     EXPECT_EQ(form.log[0], "down 80 6");
 }
 
-// While the menu bar is worked from the keyboard (a menu of it highlighted) its keys are its own.
-// Once that ends, a bar that Qt leaves holding the focus (no control had it before) has no keys:
-// they are the form's again, and a letter opens no menu.
-TEST_F(KeyPreview, OnlyAMenuBarWorkedFromTheKeyboardKeepsItsKeys) {
-    struct MenuKeyForm : KeyForm {
-        MenuKeyForm() {
-            game.setCaption("&Game");
-            item.setCaption("&New");
-            setKeyPreview(true);
-        }
-        rt::Menu game{this, "game"};
-        rt::Menu item{&game, "item"};
-    };
-    auto& form = make<MenuKeyForm>();
-    form.show();
-    windowOf(form)->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(windowOf(form)));
+struct MenuKeyForm : KeyForm {
+    MenuKeyForm() {
+        game.setCaption("&Game");
+        item.setCaption("&New");
+        setKeyPreview(true);
+    }
+    rt::Menu game{this, "game"};
+    rt::Menu item{&game, "item"};
+};
+
+class MenuBarKeys : public KeyPreview {
+  public:
+    MenuKeyForm& shownWithMenu() {
+        auto& form = make<MenuKeyForm>();
+        form.show();
+        windowOf(form)->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(windowOf(form)));
+        return form;
+    }
+    QPoint titleOf(QMenuBar* bar) { return bar->actionGeometry(bar->actions().at(0)).center(); }
+    // Alt pressed and let go alone: Qt's keyboard mode of the bar.
+    void tapAlt(QWidget* window) { typeKey(window, Qt::Key_Alt, "", Qt::AltModifier); }
+    void escInMenu() {
+        QWidget* menu = QApplication::activePopupWidget();
+        ASSERT_NE(menu, nullptr);
+        QTest::keyClick(menu, Qt::Key_Escape);
+    }
+};
+
+// Alt alone puts the bar in keyboard mode, where its keys are its own until Esc.
+TEST_F(MenuBarKeys, AltAloneGivesTheKeysToTheBarUntilEsc) {
+    auto& form = shownWithMenu();
     QMenuBar* bar = windowOf(form)->menuBar();
-    // Alt alone highlights the first menu when it is let go; the form sees it pressed.
-    typeKey(windowOf(form), Qt::Key_Alt, "", Qt::AltModifier);
+    tapAlt(windowOf(form));
     ASSERT_EQ(QApplication::focusWidget(), bar);
     ASSERT_NE(bar->activeAction(), nullptr);
     form.log.clear();
     typeKey(windowOf(form), Qt::Key_Right);
     EXPECT_TRUE(form.log.empty());
-
     typeKey(windowOf(form), Qt::Key_Escape, "\x1b");
     EXPECT_TRUE(form.log.empty());
-    ASSERT_EQ(bar->activeAction(), nullptr);
-    bar->setFocus(Qt::MenuBarFocusReason);  // where Qt may leave it
     typeKey(windowOf(form), Qt::Key_G, "g");
     EXPECT_EQ(form.log, (std::vector<std::string>{"down 71 0", "press 103"}));
-    EXPECT_EQ(bar->activeAction(), nullptr);
+}
+
+// Keys that reach the window before an open menu has the keyboard are the menu's, as Qt hands
+// them on: Esc closes the menu, it takes back nothing in the game.
+TEST_F(MenuBarKeys, WhileAMenuIsOpenItsKeysAreItsOwn) {
+    auto& form = shownWithMenu();
+    QMenuBar* bar = windowOf(form)->menuBar();
+    clickWidget(bar, titleOf(bar));
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    form.log.clear();
+    typeKey(windowOf(form), Qt::Key_Escape, "\x1b");
+    EXPECT_TRUE(form.log.empty());
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
-    EXPECT_NE(QApplication::focusWidget(), bar);
+}
+
+// However the bar was used and left, and wherever the pointer rests, the next key is the form's:
+// Enter neither opens a menu nor runs an item.
+TEST_F(MenuBarKeys, OnceItsMenusHaveClosedTheKeysAreTheFormsAgain) {
+    struct Way {
+        const char* name;
+        std::function<void(MenuBarKeys&, QWidget*, QMenuBar*)> use;
+    };
+    const Way ways[] = {
+        {"a menu opened by a click and closed with Esc",
+         [](MenuBarKeys& t, QWidget*, QMenuBar* bar) {
+             clickWidget(bar, t.titleOf(bar));
+             t.escInMenu();
+         }},
+        {"a menu opened by its access key and closed with Esc",
+         [](MenuBarKeys& t, QWidget* window, QMenuBar*) {
+             QTest::keyClick(window->windowHandle(), Qt::Key_G, Qt::AltModifier);
+             t.escInMenu();
+         }},
+        {"a menu opened by its access key and closed by a click on its title",
+         [](MenuBarKeys& t, QWidget* window, QMenuBar* bar) {
+             QTest::keyClick(window->windowHandle(), Qt::Key_G, Qt::AltModifier);
+             ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+             clickWidget(bar, t.titleOf(bar));
+         }},
+        {"Alt alone, Esc, and the pointer left on a title",
+         [](MenuBarKeys& t, QWidget* window, QMenuBar* bar) {
+             t.tapAlt(window);
+             typeKey(window, Qt::Key_Escape, "\x1b");
+             bar->setFocus(Qt::MenuBarFocusReason);  // where Qt may leave it
+             sendMouse(bar, QEvent::MouseMove, t.titleOf(bar), Qt::NoButton, Qt::NoButton);
+         }},
+        {"Alt alone, then a click on the window",
+         [](MenuBarKeys& t, QWidget* window, QMenuBar*) {
+             t.tapAlt(window);
+             QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, QPoint(200, 200));
+         }},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        auto& form = shownWithMenu();
+        QMenuBar* bar = windowOf(form)->menuBar();
+        way.use(*this, windowOf(form), bar);
+        ASSERT_EQ(QApplication::activePopupWidget(), nullptr);
+        form.log.clear();
+        form.swallowAscii = 13;  // as the game does with the Enter that rolls
+        typeKey(windowOf(form), Qt::Key_Return, "\r");
+        EXPECT_EQ(form.log, (std::vector<std::string>{"down 13 0", "press 13"}));
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        EXPECT_NE(QApplication::focusWidget(), bar);
+        form.unload();
+    }
 }
 
 TEST_F(KeyPreview, WithoutPreviewTheFormSeesNothing) {
