@@ -45,12 +45,12 @@ void MakeFolders(const std::string& path) {
 }
 
 std::optional<std::string> fileInTheWay(const std::string& path) {
-    // Up from the folder to the first thing that exists: a folder there clears the way.
+    // Up from the folder to the first thing that exists: a folder there clears the way. A link
+    // exists as itself, even when it leads nowhere: a folder cannot be made in its place.
     for (fs::path p = nativePath(path); !p.empty(); p = p.parent_path()) {
         std::error_code ec;
-        const fs::file_status status = fs::status(p, ec);
-        if (fs::exists(status)) {
-            if (fs::is_directory(status)) return std::nullopt;
+        if (fs::exists(fs::symlink_status(p, ec))) {
+            if (fs::is_directory(fs::status(p, ec))) return std::nullopt;
             return p.string();
         }
         if (p == p.parent_path()) break;

@@ -26,8 +26,8 @@ void FileCopy(const std::string& source, const std::string& target);
 // Error 75 when it cannot be made (or a file stands in its place).
 void MakeFolders(const std::string& path);
 // The platform path of the file that stands where the folder `path`, or a folder above it, should
-// be (what makes MakeFolders fail there); nothing when no file is in the way. A link counts as
-// what it leads to.
+// be (what makes MakeFolders fail there); nothing when no file is in the way. Anything but a
+// folder is in the way: a link that leads nowhere or to a file too; a link to a folder is a folder.
 std::optional<std::string> fileInTheWay(const std::string& path);
 
 // Who may run a written file.

@@ -149,6 +149,7 @@ TEST_F(ShortcutsDialog, AFolderThatCannotBeHadIsToldAndTheOtherLauncherIsStillMa
         const char* made;
     };
     const std::string file = (home / "file").string();
+    const std::string dangling = (home / "dangling").string();
     const Case cases[] = {
         {"0", nullptr, "Atalho não criado",
          "Não foi possível criar o atalho na Área de Trabalho: a pasta não foi encontrada e não "
@@ -171,9 +172,15 @@ TEST_F(ShortcutsDialog, AFolderThatCannotBeHadIsToldAndTheOtherLauncherIsStillMa
          "The shortcut could not be made on the Desktop: a file is in the way of the folder:\r\n" +
              file,
          "Shortcut made in the applications menu:\r\n"},
+        {"1", "dangling", "Shortcut not made",
+         "The shortcut could not be made on the Desktop: a file is in the way of the folder:\r\n" +
+             dangling,
+         "Shortcut made in the applications menu:\r\n"},
     };
     fs::create_directories(home);
     std::ofstream(home / "file") << "x";
+    // A link that leads nowhere is in the way as a file is.
+    fs::create_symlink(home / "nowhere", home / "dangling");
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.idioma) + (c.where ? c.where : "(none)"));
         quopa::Idioma = c.idioma;

@@ -75,17 +75,34 @@ TEST(Files, FoldersAreMadeWithTheirParentsAndAFileInTheWayIsAnError) {
     EXPECT_TRUE(fs::is_directory(temp("a/b/c")));
     rt::MakeFolders(temp("a/b/c"));  // already there: nothing to do
     std::ofstream(temp("a/file")) << "x";
-    for (const char* blocked : {"a/file", "a/file/below"}) {
+    // Any non-folder is in the way, a link that leads nowhere or to a file too; a link to a
+    // folder is that folder.
+    fs::remove(temp("a/dangling"));
+    fs::create_symlink(temp("a/nowhere"), temp("a/dangling"));
+    fs::remove(temp("a/to-file"));
+    fs::create_symlink(temp("a/file"), temp("a/to-file"));
+    fs::remove(temp("a/to-folder"));
+    fs::create_directory_symlink(temp("a/b"), temp("a/to-folder"));
+    struct Case {
+        const char* blocked;
+        const char* inTheWay;
+    } cases[] = {{"a/file", "a/file"},
+                 {"a/file/below", "a/file"},
+                 {"a/dangling", "a/dangling"},
+                 {"a/dangling/below", "a/dangling"},
+                 {"a/to-file/below", "a/to-file"}};
+    for (const Case& c : cases) {
         try {
-            rt::MakeFolders(temp(blocked));
-            ADD_FAILURE() << blocked;
+            rt::MakeFolders(temp(c.blocked));
+            ADD_FAILURE() << c.blocked;
         } catch (const rt::RuntimeError& e) {
             EXPECT_EQ(e.number(), 75);
         }
-        EXPECT_EQ(rt::fileInTheWay(temp(blocked)), temp("a/file"));
+        EXPECT_EQ(rt::fileInTheWay(temp(c.blocked)), temp(c.inTheWay)) << c.blocked;
     }
     EXPECT_EQ(rt::fileInTheWay(temp("a/b/c")), std::nullopt);
     EXPECT_EQ(rt::fileInTheWay(temp("a/b/new/below")), std::nullopt);
+    EXPECT_EQ(rt::fileInTheWay(temp("a/to-folder/new/below")), std::nullopt);
 }
 
 TEST(Files, AnAtomicWriteReplacesTheFileWholeWithTheModeAsked) {

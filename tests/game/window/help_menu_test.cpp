@@ -199,6 +199,9 @@ TEST_F(DesktopCopy, NoDesktopFolderToBeHadIsReportedAndNothingIsMade) {
     // it, or a folder above it, should be: that file is named.
     std::ofstream(desktop / "file") << "x";
     const std::string file = (desktop / "file").string();
+    // A link that leads nowhere is in the way as a file is.
+    fs::create_symlink(desktop / "nowhere", desktop / "dangling");
+    const std::string dangling = (desktop / "dangling").string();
     struct Case {
         const char* idioma;
         const char* where;  // the Desktop folder reported, under the test's folder
@@ -221,6 +224,9 @@ TEST_F(DesktopCopy, NoDesktopFolderToBeHadIsReportedAndNothingIsMade) {
         {"1", "file/Desktop", "File not copied",
          "The Desktop folder could not be made: a file is in the way:\r\n\r\n" + file +
              "\r\n\r\nThe ostrelo.zip file was not copied."},
+        {"0", "dangling", "Arquivo não copiado",
+         "A pasta da Área de Trabalho não pôde ser criada: um arquivo está no caminho:\r\n\r\n" +
+             dangling + "\r\n\r\nO arquivo ostrelo.zip não foi copiado."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.idioma) + (c.where ? c.where : "(none)"));
