@@ -7,11 +7,11 @@
 # bench/roll.sh runs the game, with the animation of the game's default options: 30 ticks of
 # 10 ms a roll (the long length), five 32 x 32 pictures, and nothing else. Prints, per roll, the
 # median CPU of that program and of the X server for ticks that do nothing and for ticks that
-# change the five pictures. No Qt widget program can animate a roll for less on this machine; the
-# game's own roll costs these figures plus what a roll without animation costs. The program checks
-# that every tick of every counted roll repainted the five pictures (and that the ticks that do
-# nothing repainted none); when one did not, this script stops with a message on stderr, exit
-# status 1 and no figures.
+# change the five pictures. No Qt widget program can animate a roll for less on this machine:
+# scripts/bench.sh sets the cost of the game's animation (a roll less a roll without it) against
+# the figure of the ticks that change the pictures. The program checks that every tick of every
+# counted roll repainted the five pictures (and that the ticks that do nothing repainted none);
+# when one did not, this script stops with a message on stderr, exit status 1 and no figures.
 set -u
 prog=$(readlink -f "${1:-build/bench/frame_floor}")
 rolls=${2:-60}
@@ -39,5 +39,6 @@ for mode in ticks pictures; do
   esac
   # shellcheck disable=SC2086  # the two figures, split on purpose
   set -- ${figures[$mode]}
-  printf '%-40s %8.2f %8.2f %8.2f\n' "$label" "$1" "$2" "$(awk -v a="$1" -v b="$2" 'BEGIN {print a + b}')"
+  printf '%-40s %8.2f %8.2f %8.2f\n' "$label" "$1" "$2" \
+    "$(awk -v a="$1" -v b="$2" 'BEGIN {print a + b}')"
 done

@@ -50,8 +50,12 @@ void BM_OffscreenAnimationTick_FaceFrames(benchmark::State& state) {
         QApplication::processEvents();
         state.PauseTiming();
         // Consecutive frames are different pictures, and the roll goes on.
-        if (f.imgSort1.picture() == antes || !f.Timer1.timerEnabled()) {
-            state.SkipWithError("the tick showed no new frame");
+        if (f.imgSort1.picture() == antes) {
+            state.SkipWithError("the tick showed no new frame on the first die");
+            break;
+        }
+        if (!f.Timer1.timerEnabled()) {
+            state.SkipWithError("the roll ended at the tick");
             break;
         }
         state.ResumeTiming();
@@ -73,7 +77,7 @@ void BM_OffscreenMarking(benchmark::State& state) {
         QApplication::processEvents();
         state.PauseTiming();
         if (f.lblB[1].caption().empty()) {
-            state.SkipWithError("the box was not marked");
+            state.SkipWithError("the first box of column B was not marked");
             break;
         }
         f.cmdBack_Click();
