@@ -34,8 +34,8 @@ class StoreLock {
     StoreLock(const StoreLock&) = delete;
     StoreLock& operator=(const StoreLock&) = delete;
 
-    // False when the lock file could not be made (a read-only folder) or a live holder kept it
-    // for longer than the patience.
+    // False when the lock file could not be made (a read-only folder, a folder in its place) or a
+    // live holder kept it for longer than the patience.
     bool held() const { return fd_ >= 0; }
     // Whether a live holder kept the lock for the whole patience (and so it is not held).
     bool inUse() const { return inUse_; }
