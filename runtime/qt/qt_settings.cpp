@@ -365,14 +365,25 @@ SaveResult QtSettingsStore::update(const std::string& app, const Change& change)
 
 SaveResult QtSettingsStore::takeLock(std::optional<StoreLock>& lock, const QString& guard,
                                      const std::function<void()>& waitBegins) {
-    lock.emplace(guard, stuck_.contains(guard) ? kPatienceWhileStuck : kLockPatience, *clock_,
+    const auto start = clock_->now();
+    const auto stuck = stuck_.find(guard);
+    lock.emplace(guard, stuck != stuck_.end() ? kPatienceWhileStuck : kLockPatience, *clock_,
                  waitBegins);
+    if (stuck != stuck_.end() && lock->inUse()) {
+        if (lockHolder(guard) == stuck->second) return SaveResult::StillInUse;
+        // The stuck copy has let go, and another holds the lock for its own save: it is waited
+        // for in full, as any holder is.
+        stuck_.erase(stuck);
+        const auto waited =
+            std::chrono::duration_cast<std::chrono::milliseconds>(clock_->now() - start);
+        lock.emplace(guard, kLockPatience - waited, *clock_, waitBegins);
+    }
     if (lock->held()) {
-        stuck_.remove(guard);
+        stuck_.erase(guard);
         return SaveResult::Saved;
     }
     if (!lock->inUse()) return SaveResult::Unwritable;
-    stuck_.insert(guard);
+    if (const std::optional<LockHolder> holder = lockHolder(guard)) stuck_[guard] = *holder;
     return SaveResult::InUse;
 }
 

@@ -3,10 +3,10 @@
 
 #include <chrono>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 
-#include <QSet>
 #include <QString>
 
 #include "runtime/qt/qt_store_lock.h"
@@ -43,9 +43,13 @@ namespace rt::qt {
 //
 // Another running copy of the program keeps the lock for the milliseconds of its save; one that
 // keeps it for kLockPatience is stuck (stopped in the middle of a save, on a hung network folder)
-// and the save returns InUse. Until a save of that file gets the lock again, later saves wait
-// only kPatienceWhileStuck, so that an action that saves twice (the exit) waits for the stuck copy
-// once. While a save waits, the program's windows show the busy pointer.
+// and the save returns InUse. While that same copy keeps the lock, later saves wait only
+// kPatienceWhileStuck and return StillInUse, so that an action that saves twice (the exit) waits
+// for the stuck copy once. Once it has let go, saves wait the full time again for whoever holds
+// the lock. The copy is known by its process, as the system lists the lock's holder, and by the
+// lock file, which a holder removes when it lets go; a holder the system does not list (on another
+// machine) is taken to be the same while the lock file is. While a save waits, the program's
+// windows show the busy pointer.
 class QtSettingsStore : public SettingsStore {
   public:
     static constexpr std::chrono::milliseconds kLockPatience{10000};
@@ -73,8 +77,9 @@ class QtSettingsStore : public SettingsStore {
 
     QString folder_;
     LockClock* clock_;
-    // The lock files whose holder was last found stuck.
-    QSet<QString> stuck_;
+    // The holders found stuck, by their lock files, until the lock is had again or another holds
+    // it.
+    std::map<QString, LockHolder> stuck_;
 };
 
 }  // namespace rt::qt

@@ -437,7 +437,7 @@ TEST_F(SettingsSaves, AStuckCopyIsWaitedForOnceThenOnlyAsLongAsASaveTakes) {
     EXPECT_EQ(clock.pausesWithoutBusyPointer, 0);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     clock.waited = milliseconds(0);
-    EXPECT_EQ(waiting.save(kSavesApp, "MainForm", "Total", "True"), rt::SaveResult::InUse);
+    EXPECT_EQ(waiting.save(kSavesApp, "MainForm", "Total", "True"), rt::SaveResult::StillInUse);
     EXPECT_GT(clock.waited, milliseconds(0));
     EXPECT_LE(clock.waited, kUnfelt);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
@@ -602,6 +602,70 @@ TEST_F(SettingsSaves, StoreThatCannotBeWrittenIsNamedToThePlayerOnce) {
         EXPECT_EQ(dialogs.messages[0].title, idioma == std::string("0") ? " Aviso" : " Warning");
         EXPECT_EQ(table.front().pontos, 500);  // still shown in this run
     }
+    rt::app().install(rt::Services{});
+}
+
+// A copy stuck with the lock is waited for in full and told of once; while it keeps the lock, the
+// exit's second save is not felt as a second wait. Once it has gone, saves wait in full again: a
+// live copy's slow save is waited for, and the next copy found stuck is told of again.
+TEST_F(SettingsSaves, AStuckCopyThatHasGoneIsNoLongerWaitedForBriefly) {
+    using std::chrono::milliseconds;
+    VirtualLockClock clock;
+    QtSettingsStore waiting(dir.path().toStdString(), clock);
+    testing_support::FakeDialogs dialogs;
+    rt::Services s;
+    s.settings = &waiting;
+    s.dialogs = &dialogs;
+    rt::app().install(s);
+    quopa::Idioma = "1";
+    quopa::AvisouFalhaNaGravacao = false;
+    const auto save = [&](const char* players) {
+        clock.waited = milliseconds(0);
+        return quopa::GravaConfiguracoes({{"MainForm", "Players", players}});
+    };
+    std::vector<pid_t> dead;  // reaped at the end, so that no later copy has their numbers
+
+    const pid_t stuck = copyStoppedInItsSave(store, {"MainForm", "Total", "True"});
+    dead.push_back(stuck);
+    const std::optional<rt::qt::LockHolder> holder = rt::qt::lockHolder(file() + ".guard");
+    if (!holder || holder->process != stuck) {
+        ::kill(stuck, SIGKILL);
+        reap(stuck);
+        rt::app().install(rt::Services{});
+        GTEST_SKIP() << "this file system's locks are not listed with their holders";
+    }
+    EXPECT_FALSE(save("1"));
+    EXPECT_FALSE(save("1"));
+    EXPECT_LE(clock.waited, kUnfelt);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+
+    // The stuck copy goes away; later another copy saves just as this one does, for 0.6 s.
+    ::kill(stuck, SIGKILL);
+    waitForDeath(stuck);
+    pid_t live = copyStoppedInItsSave(store, {"MainForm", "Total", "False"});
+    clock.duringPause = [&] {
+        if (live == 0 || clock.waited < milliseconds(600)) return;
+        ::kill(live, SIGCONT);
+        reap(live);
+        live = 0;
+    };
+    EXPECT_TRUE(save("2"));
+    EXPECT_EQ(live, 0);
+    clock.duringPause = nullptr;
+
+    // The next copy found stuck is told of, and so is one found stuck after that one has gone.
+    for (unsigned copy = 0; copy < 2; ++copy) {
+        const pid_t next = copyStoppedInItsSave(store, {"MainForm", "Total", "True"});
+        dead.push_back(next);
+        EXPECT_FALSE(save("3"));
+        EXPECT_GE(clock.waited, kGivesUpAt);
+        EXPECT_EQ(dialogs.messages.size(), 2u + copy);
+        ::kill(next, SIGKILL);
+        waitForDeath(next);
+    }
+    for (pid_t copy : dead) reap(copy);
+    EXPECT_EQ(store.get(kSavesApp, "MainForm", "Players"), "2");
+    EXPECT_EQ(store.get(kSavesApp, "MainForm", "Total"), "False");
     rt::app().install(rt::Services{});
 }
 
