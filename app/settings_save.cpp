@@ -34,8 +34,8 @@ const AvisoDeFalha kEmUso{
      "\n\nNew high scores and changed options will not be kept while that copy holds the "
      "file."}};
 
-// One message per run: the store that failed once will fail again, and a message at every save
-// (each end of a game, the exit) would only nag.
+// One message until a save succeeds again: the store that failed once will fail again, and a
+// message at every save (each end of a game, the exit) would only nag.
 void AvisaFalhaNaGravacao(rt::SaveResult falha) {
     if (AvisouFalhaNaGravacao) return;
     AvisouFalhaNaGravacao = true;
@@ -54,7 +54,21 @@ bool GravaConfiguracoes(const std::vector<rt::Setting>& valores) {
 
 bool AtualizaConfiguracoes(const rt::SettingsStore::Change& mudanca) {
     const rt::SaveResult resultado = rt::app().settings().update(kNomeAplicativo, mudanca);
-    if (resultado == rt::SaveResult::Saved) return true;
+    switch (resultado) {
+        case rt::SaveResult::Saved:
+            AvisouFalhaNaGravacao = false;
+            return true;
+        case rt::SaveResult::StillInUse:
+            // The player was told when that copy was found holding the file.
+            return false;
+        case rt::SaveResult::InUse:
+            // A copy newly found holding the file, after the one he was told of let go: the
+            // player waited for it, and is told of it.
+            AvisouFalhaNaGravacao = false;
+            break;
+        case rt::SaveResult::Unwritable:
+            break;
+    }
     AvisaFalhaNaGravacao(resultado);
     return false;
 }

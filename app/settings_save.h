@@ -7,13 +7,15 @@
 
 namespace quopa {
 
-// Whether the player has been told, in this run, that his results and options cannot be saved.
+// Whether the player has been told, since the last save that succeeded, that his results and
+// options cannot be saved.
 extern bool AvisouFalhaNaGravacao;
 
 // Saves these values of the game's settings together, in one replacement of the store. When the
-// save fails the player is told so, once per run, in his language, with the place of the store
-// and why (it cannot be written, or another running copy of the game holds it), and false is
-// returned; the game goes on.
+// save fails the player is told so, in his language, with the place of the store and why (it
+// cannot be written, or another running copy of the game holds it), and false is returned; the
+// game goes on. He is told once until a save succeeds again, and once more for every other copy
+// of the game found holding the store.
 bool GravaConfiguracoes(const std::vector<rt::Setting>& valores);
 
 // Saves what `mudanca` computes from the game's settings as they are stored now, read afresh

@@ -29,6 +29,8 @@ enum class SaveResult {
     Saved,       // the values are stored (or the change named none)
     Unwritable,  // the store cannot be written: read-only, full disk, a folder in the file's place
     InUse,       // another running program kept the store locked for longer than a save waits
+    StillInUse,  // the program found keeping it locked at an earlier save still does: this save
+                 // waited only briefly for it
 };
 
 // The per-user settings store: text values by application, section and key.

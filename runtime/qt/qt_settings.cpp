@@ -1,15 +1,19 @@
 #include "runtime/qt/qt_settings.h"
 
 #include <atomic>
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <set>
+#include <utility>
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QThread>
@@ -48,15 +52,23 @@ QString temporaryPrefix(const QString& path) {
     return path + QStringLiteral(".new-");
 }
 
+// Whether a file beside the store is a temporary file of one of its saves: the store's name
+// exactly, then ".new-<process>-<number>", maybe "-checked", maybe an extension that QSettings
+// adds to what it writes. The user keeps other files in the folder a link leads to, with names
+// of any characters: no character of the store's name may act as a pattern.
+bool isTemporaryOf(const QString& name, const QString& store) {
+    static const QRegularExpression kRest(QStringLiteral("^[0-9]+-[0-9]+(-checked)?(\\..*)?$"));
+    const QString prefix = temporaryPrefix(store);
+    return name.startsWith(prefix) && kRest.match(QStringView(name).mid(prefix.size())).hasMatch();
+}
+
 // Temporary files that a killed save left behind. Called under the lock, when no save of any
 // copy of the program is running, so every such file is a leftover.
 void removeLeftovers(const QString& path) {
     const QFileInfo info(path);
     QDir folder = info.absoluteDir();
-    const QStringList names =
-        folder.entryList({QFileInfo(temporaryPrefix(path)).fileName() + QLatin1Char('*')},
-                         QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& name : names) folder.remove(name);
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (isTemporaryOf(name, info.fileName())) folder.remove(name);
 }
 
 // Readers in this and other processes keep a parsed copy of the file and trust it while the
@@ -175,37 +187,60 @@ QByteArray folderOf(const QByteArray& path) {
     return slash == 0 ? QByteArray("/") : path.left(slash);
 }
 
+// As many links as the system itself follows in one path.
+constexpr int kMostLinks = 40;
+
+// Where a save of a name leads: the file it replaces, or why there is none.
+struct Destination {
+    QString file;     // empty when there is none
+    QString problem;  // for the warning
+};
+
 // The file that a save of `path` replaces: `path` itself, or, when it is a symbolic link, the file
 // at the end of its chain of links, which may not exist yet. A relative link is read from the
 // folder of the link, as the system reads it. The folder of the result is given with its own
 // links resolved, because Qt's file names take ".." lexically and a folder reached through a link
-// would then lead elsewhere than the system's path does. Nothing when the chain loops, or ends in
-// a folder that does not exist.
-std::optional<QString> fileToReplace(const QString& path) {
+// would then lead elsewhere than the system's path does. None when the chain loops, is longer than
+// the system follows, or ends in a folder that cannot be reached.
+Destination destinationOf(const QString& path) {
     QByteArray file = QFile::encodeName(path);
-    // As many links as the system itself follows in one path.
-    for (int links = 0;; ++links) {
+    std::set<std::pair<dev_t, ino_t>> links;
+    for (int followed = 0;; ++followed) {
         struct stat status {};
-        if (::lstat(file.constData(), &status) != 0 || !S_ISLNK(status.st_mode)) break;
-        if (links == 40) return std::nullopt;
+        if (::lstat(file.constData(), &status) != 0) {
+            // A file not made yet is made by the save; any other failure leaves no file to save.
+            if (errno == ENOENT) break;
+            return {{},
+                    QStringLiteral("it leads to %1, which cannot be reached (%2)")
+                        .arg(QFile::decodeName(file), qt_error_string(errno))};
+        }
+        if (!S_ISLNK(status.st_mode)) break;
+        if (!links.insert({status.st_dev, status.st_ino}).second)
+            return {{}, QStringLiteral("its symbolic links loop")};
+        if (followed == kMostLinks)
+            return {{},
+                    QStringLiteral("it leads through more than %1 symbolic links").arg(kMostLinks)};
         char target[PATH_MAX];
         const ssize_t length = ::readlink(file.constData(), target, sizeof target);
-        if (length <= 0 || length == ssize_t(sizeof target)) return std::nullopt;
+        if (length <= 0 || length == ssize_t(sizeof target))
+            return {
+                {},
+                QStringLiteral("the symbolic link %1 cannot be read").arg(QFile::decodeName(file))};
         const QByteArray next(target, length);
         file = next.startsWith('/') ? next : folderOf(file) + '/' + next;
     }
     char folder[PATH_MAX];
-    if (!::realpath(folderOf(file).constData(), folder)) return std::nullopt;
+    if (!::realpath(folderOf(file).constData(), folder))
+        return {{},
+                QStringLiteral("it leads to %1, in a folder that cannot be reached (%2)")
+                    .arg(QFile::decodeName(file), qt_error_string(errno))};
     const QByteArray name = file.mid(file.lastIndexOf('/') + 1);
-    return QFile::decodeName(QByteArray(folder) + (folder[1] ? "/" : "") + name);
+    return {QFile::decodeName(QByteArray(folder) + (folder[1] ? "/" : "") + name), {}};
 }
 
-// One save, under the lock: the store is copied, changed and put back in one rename, all of it
-// beside the file that is replaced.
-bool replaceStore(const QString& name, const SettingsStore::Change& change) {
-    const std::optional<QString> file = fileToReplace(name);
-    if (!file) return false;
-    const QString& path = *file;
+// One save of the file `path`, under its lock: the store is copied, changed and put back in one
+// rename, all of it beside the file.
+bool replaceStore(const QString& path, const SettingsStore::Change& change) {
     removeLeftovers(path);
     const QFileInfo old(path);
     // A folder in the file's place, or a file made read-only, is not to be replaced.
@@ -219,6 +254,14 @@ bool replaceStore(const QString& name, const SettingsStore::Change& change) {
         changed.written && (!changed.changed || putInPlace(copy, path, old, changed.content));
     QFile::remove(copy);
     return saved;
+}
+
+// Says in the program's log why a save of `path` failed; names the file a link leads to.
+void warnNotSaved(const QString& path, const QString& file, const QString& why) {
+    QString warning = QStringLiteral("Settings could not be saved to ") + path;
+    if (!file.isEmpty() && file != path) warning += QStringLiteral(", a symbolic link to ") + file;
+    if (!why.isEmpty()) warning += QStringLiteral(": ") + why;
+    qWarning("%s", qPrintable(warning));
 }
 
 // The busy pointer over the program's windows while a save waits for another copy's lock: put up
@@ -275,28 +318,73 @@ std::optional<std::string> QtSettingsStore::get(const std::string& app, const st
     return textOf(store, section, key);
 }
 
+// A name that leads elsewhere at every look is being changed by a program that keeps at it: a
+// save gives up after a few turns rather than chase it.
+constexpr int kMostTurns = 5;
+
 SaveResult QtSettingsStore::update(const std::string& app, const Change& change) {
     const QString path = filePath(app);
-    SaveResult result = SaveResult::Unwritable;
-    if (QDir().mkpath(QFileInfo(path).absolutePath())) {
-        const QString guard = path + QStringLiteral(".guard");
-        BusyPointer busy;
-        const StoreLock lock(guard, stuck_.contains(guard) ? kPatienceWhileStuck : kLockPatience,
-                             *clock_, [&busy] { busy.show(); });
-        if (lock.held()) {
-            stuck_.remove(guard);
-            if (replaceStore(path, change)) result = SaveResult::Saved;
-        } else if (lock.inUse()) {
-            stuck_.insert(guard);
-            result = SaveResult::InUse;
-        }
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+        warnNotSaved(path, {}, {});
+        return SaveResult::Unwritable;
     }
-    if (result == SaveResult::InUse)
-        qWarning("Settings could not be saved to %s: another program holds its lock",
-                 qPrintable(path));
-    else if (result != SaveResult::Saved)
-        qWarning("Settings could not be saved to %s", qPrintable(path));
-    return result;
+    BusyPointer busy;
+    std::optional<StoreLock> lock;
+    Destination to = destinationOf(path);
+    for (int turn = 1;; ++turn) {
+        if (to.file.isEmpty()) {
+            warnNotSaved(path, {}, to.problem);
+            return SaveResult::Unwritable;
+        }
+        const SaveResult locked =
+            takeLock(lock, to.file + QStringLiteral(".guard"), [&busy] { busy.show(); });
+        if (locked != SaveResult::Saved) {
+            warnNotSaved(path, to.file,
+                         locked == SaveResult::Unwritable
+                             ? QStringLiteral("its lock file cannot be made or locked")
+                             : QStringLiteral("another program holds its lock"));
+            return locked;
+        }
+        // The link may have been changed while the save waited: the lock held is then another
+        // file's, and keeps out none of the copies that save to the file the name leads to now.
+        Destination now = destinationOf(path);
+        if (now.file == to.file) break;
+        lock.reset();
+        if (turn == kMostTurns) {
+            warnNotSaved(path, {}, QStringLiteral("its symbolic links keep changing"));
+            return SaveResult::Unwritable;
+        }
+        to = std::move(now);
+    }
+    if (!replaceStore(to.file, change)) {
+        warnNotSaved(path, to.file, {});
+        return SaveResult::Unwritable;
+    }
+    return SaveResult::Saved;
+}
+
+SaveResult QtSettingsStore::takeLock(std::optional<StoreLock>& lock, const QString& guard,
+                                     const std::function<void()>& waitBegins) {
+    const auto start = clock_->now();
+    const auto stuck = stuck_.find(guard);
+    lock.emplace(guard, stuck != stuck_.end() ? kPatienceWhileStuck : kLockPatience, *clock_,
+                 waitBegins);
+    if (stuck != stuck_.end() && lock->inUse()) {
+        if (lockHolder(guard) == stuck->second) return SaveResult::StillInUse;
+        // The stuck copy has let go, and another holds the lock for its own save: it is waited
+        // for in full, as any holder is.
+        stuck_.erase(stuck);
+        const auto waited =
+            std::chrono::duration_cast<std::chrono::milliseconds>(clock_->now() - start);
+        lock.emplace(guard, kLockPatience - waited, *clock_, waitBegins);
+    }
+    if (lock->held()) {
+        stuck_.erase(guard);
+        return SaveResult::Saved;
+    }
+    if (!lock->inUse()) return SaveResult::Unwritable;
+    if (const std::optional<LockHolder> holder = lockHolder(guard)) stuck_[guard] = *holder;
+    return SaveResult::InUse;
 }
 
 }  // namespace rt::qt

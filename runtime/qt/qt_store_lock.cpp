@@ -2,11 +2,16 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
 #include <thread>
 
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <QFile>
@@ -74,6 +79,33 @@ StoreLock::~StoreLock() {
     if (fd_ < 0) return;
     ::unlink(QFile::encodeName(path_).constData());
     ::close(fd_);
+}
+
+// Linux lists every lock in /proc/locks, one a line: "1: FLOCK  ADVISORY  WRITE 1234 08:01:5678
+// 0 EOF", with the holder's process and the locked file as the device's numbers in hexadecimal
+// and the file's number. Lines with "->" after the number are processes waiting for a lock, not
+// holding it. A flock on a network folder is listed as a POSIX lock: any kind is taken.
+std::optional<LockHolder> lockHolder(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) return std::nullopt;
+    LockHolder holder{status.st_dev, status.st_ino, 0};
+    std::ifstream locks("/proc/locks");
+    for (std::string line; std::getline(locks, line);) {
+        std::istringstream fields(line);
+        std::string number, kind, mode, access, where;
+        long process = 0;
+        if (!(fields >> number >> kind) || kind == "->") continue;
+        if (!(fields >> mode >> access >> process >> where) || process <= 0) continue;
+        unsigned majorNumber = 0, minorNumber = 0;
+        unsigned long long file = 0;
+        if (std::sscanf(where.c_str(), "%x:%x:%llu", &majorNumber, &minorNumber, &file) == 3 &&
+            majorNumber == major(status.st_dev) && minorNumber == minor(status.st_dev) &&
+            file == status.st_ino) {
+            holder.process = static_cast<pid_t>(process);
+            break;
+        }
+    }
+    return holder;
 }
 
 }  // namespace rt::qt

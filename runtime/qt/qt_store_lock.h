@@ -3,6 +3,9 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
+
+#include <sys/types.h>
 
 #include <QByteArray>
 #include <QString>
@@ -34,8 +37,8 @@ class StoreLock {
     StoreLock(const StoreLock&) = delete;
     StoreLock& operator=(const StoreLock&) = delete;
 
-    // False when the lock file could not be made (a read-only folder) or a live holder kept it
-    // for longer than the patience.
+    // False when the lock file could not be made (a read-only folder, a folder in its place) or a
+    // live holder kept it for longer than the patience.
     bool held() const { return fd_ >= 0; }
     // Whether a live holder kept the lock for the whole patience (and so it is not held).
     bool inUse() const { return inUse_; }
@@ -54,5 +57,20 @@ class StoreLock {
     int fd_ = -1;
     bool inUse_ = false;
 };
+
+// A lock file, and the process that holds its lock as this machine's system lists it. A holder
+// that was killed leaves its lock file in place, and the next holder locks that same file: only
+// the process tells them apart.
+struct LockHolder {
+    dev_t device = 0;
+    ino_t file = 0;
+    // 0 when no holder is listed: the lock is free, or held from another machine (a network
+    // folder), or by a file system whose locks the system lists under another device.
+    pid_t process = 0;
+    bool operator==(const LockHolder&) const = default;
+};
+
+// The lock file `path` and its holder; nothing when there is no such file.
+std::optional<LockHolder> lockHolder(const QString& path);
 
 }  // namespace rt::qt

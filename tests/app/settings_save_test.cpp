@@ -52,21 +52,22 @@ TEST_F(SettingsSaving, EachTableIsSavedInOneReplacement) {
 TEST_F(SettingsSaving, AStoreThatFailsIsToldOnceWithItsCauseInThePlayersLanguage) {
     struct Case {
         rt::SaveResult outcome;
+        rt::SaveResult later;  // of the saves after the first
         const char* idioma;
         const char* title;
         const char* cause;
         const char* lost;
     };
     const Case cases[] = {
-        {rt::SaveResult::Unwritable, "1", " Warning",
+        {rt::SaveResult::Unwritable, rt::SaveResult::Unwritable, "1", " Warning",
          "Your results and options cannot be saved to:", "New high scores and changed options"},
-        {rt::SaveResult::Unwritable, "0", " Aviso",
+        {rt::SaveResult::Unwritable, rt::SaveResult::Unwritable, "0", " Aviso",
          "Seus resultados e opções não podem ser gravados em:",
          "Novos recordes e opções alteradas"},
-        {rt::SaveResult::InUse, "1", " Warning",
+        {rt::SaveResult::InUse, rt::SaveResult::StillInUse, "1", " Warning",
          "their file is in use by another running copy of Tuvel Quopa:",
          "New high scores and changed options"},
-        {rt::SaveResult::InUse, "0", " Aviso",
+        {rt::SaveResult::InUse, rt::SaveResult::StillInUse, "0", " Aviso",
          "o arquivo deles está em uso por outra cópia do Tuvel Quopa em execução:",
          "Novos recordes e opções alteradas"},
     };
@@ -78,6 +79,8 @@ TEST_F(SettingsSaving, AStoreThatFailsIsToldOnceWithItsCauseInThePlayersLanguage
         services.dialogs.messages.clear();
         services.display.shown.clear();
 
+        f().SalvaOpcoes();
+        services.settings.outcome = c.later;
         endWithRecord(500);
         saveOptionsColoursAndDice();
         endWithRecord(600);
@@ -93,6 +96,31 @@ TEST_F(SettingsSaving, AStoreThatFailsIsToldOnceWithItsCauseInThePlayersLanguage
                              "frmRecor (modal)"),
                   2);
         EXPECT_TRUE(services.settings.values.empty());
+    }
+}
+
+// Told again once a save has succeeded, and of every other copy of the game found holding the
+// store; never of the copy he was told of that still holds it.
+TEST_F(SettingsSaving, ThePlayerIsToldAgainAfterASaveSucceededOrOfAnotherCopyHoldingTheStore) {
+    using rt::SaveResult;
+    struct Case {
+        std::vector<SaveResult> outcomes;
+        std::size_t told;
+    };
+    const Case cases[] = {
+        {{SaveResult::Unwritable, SaveResult::Saved, SaveResult::Unwritable}, 2},
+        {{SaveResult::InUse, SaveResult::StillInUse, SaveResult::Saved, SaveResult::InUse}, 2},
+        {{SaveResult::InUse, SaveResult::StillInUse, SaveResult::InUse, SaveResult::StillInUse}, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.outcomes));
+        quopa::AvisouFalhaNaGravacao = false;
+        services.dialogs.messages.clear();
+        for (SaveResult outcome : c.outcomes) {
+            services.settings.outcome = outcome;
+            quopa::GravaConfiguracoes({{"MainForm", "Players", "2"}});
+        }
+        EXPECT_EQ(services.dialogs.messages.size(), c.told);
     }
 }
 

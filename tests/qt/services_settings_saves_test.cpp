@@ -4,6 +4,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -20,6 +21,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include "app/module1.h"
@@ -322,13 +324,6 @@ TEST_F(SettingsSaves, SaveOverADamagedFileSucceeds) {
     }
 }
 
-TEST_F(SettingsSaves, FolderInPlaceOfTheFileFailsTheSave) {
-    ASSERT_TRUE(QDir(dir.path()).mkdir("Tuvel Quopa.ini"));
-    EXPECT_EQ(store.save(kSavesApp, "MainForm", "Players", "2"), rt::SaveResult::Unwritable);
-    EXPECT_EQ(store.get(kSavesApp, "MainForm", "Players"), std::nullopt);
-    EXPECT_TRUE(QFileInfo(file()).isDir());
-}
-
 TEST_F(SettingsSaves, ReadOnlyFileOrFolderFailsTheSave) {
     if (::geteuid() == 0) GTEST_SKIP() << "the superuser writes read-only files and folders";
     storeTable({30});
@@ -397,6 +392,26 @@ TEST_F(SettingsSaves, ALockThatAnotherCopyKeepsFailsTheSaveAsInUseAndLeavesTheFi
     EXPECT_EQ(store.get(kSavesApp, "MainForm", "Language"), "1");
 }
 
+// A folder where the file, or its lock file, should be cannot be written, even by the superuser.
+// The save fails as such at once: no wait, and no busy pointer, for a lock that no copy holds.
+TEST_F(SettingsSaves, AFolderInPlaceOfTheFileOrItsLockFailsTheSaveAtOnce) {
+    for (const char* folder : {"Tuvel Quopa.ini", "Tuvel Quopa.ini.guard"}) {
+        SCOPED_TRACE(folder);
+        QTemporaryDir top;
+        ASSERT_TRUE(QDir(top.path()).mkdir(folder));
+        VirtualLockClock clock;
+        QtSettingsStore waiting(top.path().toStdString(), clock);
+        EXPECT_EQ(waiting.save(kSavesApp, "MainForm", "Players", "2"), rt::SaveResult::Unwritable);
+        EXPECT_EQ(clock.waited, std::chrono::milliseconds(0));
+        EXPECT_EQ(waiting.get(kSavesApp, "MainForm", "Players"), std::nullopt);
+        EXPECT_TRUE(QFileInfo(top.path() + "/" + folder).isDir());
+    }
+}
+
+// What a player feels of the waits for another copy that keeps the lock: the first gives up at
+// ten seconds, a later one while that copy still keeps it is not felt as a second wait.
+constexpr std::chrono::milliseconds kGivesUpAt{10000}, kGivesUpBy{10100}, kUnfelt{500};
+
 // The exit saves twice: a copy that is stuck with the lock is waited for once, under the busy
 // pointer, and later saves wait only as long as a live copy's save takes, until the lock is had
 // again.
@@ -417,13 +432,14 @@ TEST_F(SettingsSaves, AStuckCopyIsWaitedForOnceThenOnlyAsLongAsASaveTakes) {
 
     pid_t other = copyStoppedInItsSave(store, {"MainForm", "Players", "2"});
     EXPECT_EQ(waiting.save(kSavesApp, "MainForm", "Total", "True"), rt::SaveResult::InUse);
-    EXPECT_GE(clock.waited, QtSettingsStore::kLockPatience);
+    EXPECT_GE(clock.waited, kGivesUpAt);
+    EXPECT_LE(clock.waited, kGivesUpBy);
     EXPECT_EQ(clock.pausesWithoutBusyPointer, 0);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     clock.waited = milliseconds(0);
-    EXPECT_EQ(waiting.save(kSavesApp, "MainForm", "Total", "True"), rt::SaveResult::InUse);
+    EXPECT_EQ(waiting.save(kSavesApp, "MainForm", "Total", "True"), rt::SaveResult::StillInUse);
     EXPECT_GT(clock.waited, milliseconds(0));
-    EXPECT_LT(clock.waited, QtSettingsStore::kLockPatience);
+    EXPECT_LE(clock.waited, kUnfelt);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 
     // Still, a copy that finishes its save meanwhile is waited for, and both saves are kept.
@@ -437,7 +453,7 @@ TEST_F(SettingsSaves, AStuckCopyIsWaitedForOnceThenOnlyAsLongAsASaveTakes) {
     };
     EXPECT_EQ(waiting.save(kSavesApp, "MainForm", "Total", "True"), rt::SaveResult::Saved);
     EXPECT_EQ(other, 0);
-    EXPECT_LT(clock.waited, QtSettingsStore::kLockPatience);
+    EXPECT_LE(clock.waited, kUnfelt);
     EXPECT_EQ(store.get(kSavesApp, "MainForm", "Players"), "2");
     EXPECT_EQ(store.get(kSavesApp, "MainForm", "Total"), "True");
     clock.duringPause = nullptr;
@@ -446,11 +462,103 @@ TEST_F(SettingsSaves, AStuckCopyIsWaitedForOnceThenOnlyAsLongAsASaveTakes) {
     other = copyStoppedInItsSave(store, {"MainForm", "Players", "1"});
     clock.waited = milliseconds(0);
     EXPECT_EQ(waiting.save(kSavesApp, "MainForm", "Total", "False"), rt::SaveResult::InUse);
-    EXPECT_GE(clock.waited, QtSettingsStore::kLockPatience);
+    EXPECT_GE(clock.waited, kGivesUpAt);
+    EXPECT_LE(clock.waited, kGivesUpBy);
     ::kill(other, SIGKILL);
     reap(other);
     EXPECT_EQ(clock.pausesWithoutBusyPointer, 0);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// Another copy's hold of a lock, taken in this process: the system's lock is held per opening of
+// the file, so the store's own opening is kept out as by another process. It lets go as a copy
+// that is killed does, leaving the lock file.
+class HeldLock {
+  public:
+    explicit HeldLock(const QString& guard)
+        : fd_(::open(QFile::encodeName(guard).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
+        if (fd_ < 0 || ::flock(fd_, LOCK_EX | LOCK_NB) != 0) ADD_FAILURE() << "lock not taken";
+    }
+    ~HeldLock() { letGo(); }
+    HeldLock(const HeldLock&) = delete;
+    HeldLock& operator=(const HeldLock&) = delete;
+    void letGo() {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
+    }
+    bool held() const { return fd_ >= 0; }
+
+  private:
+    int fd_;
+};
+
+TEST_F(SettingsSaves, AFreedLockIsTakenWithinATenthOfASecond) {
+    VirtualLockClock clock;
+    QtSettingsStore waiting(dir.path().toStdString(), clock);
+    // Let go at a moment that no pause of the wait need end on.
+    const std::chrono::milliseconds freedAt{4321};
+    HeldLock other(file() + ".guard");
+    clock.duringPause = [&] {
+        if (clock.waited >= freedAt) other.letGo();
+    };
+    EXPECT_EQ(waiting.save(kSavesApp, "MainForm", "Players", "2"), rt::SaveResult::Saved);
+    EXPECT_FALSE(other.held());
+    EXPECT_LE(clock.waited, freedAt + std::chrono::milliseconds(100));
+}
+
+// Two settings folders whose files link to one file kept with the user's other dotfiles, one by
+// its full path, one by a relative one: a save through either keeps out a save through the other.
+TEST_F(SettingsSaves, SavesThroughTwoLinksToOneFileTakeOneLock) {
+    const QString root = dir.path();
+    for (const char* folder : {"first", "second", "dotfiles"})
+        ASSERT_TRUE(QDir(root).mkdir(folder));
+    ASSERT_EQ(::symlink(QFile::encodeName(root + "/dotfiles/quopa.ini"),
+                        QFile::encodeName(root + "/first/Tuvel Quopa.ini")),
+              0);
+    ASSERT_EQ(
+        ::symlink("../dotfiles/quopa.ini", QFile::encodeName(root + "/second/Tuvel Quopa.ini")), 0);
+    QtSettingsStore first((root + "/first").toStdString());
+    VirtualLockClock clock;
+    QtSettingsStore second((root + "/second").toStdString(), clock);
+
+    rt::SaveResult meanwhile = rt::SaveResult::Saved;
+    EXPECT_EQ(first.update(kSavesApp,
+                           [&](const rt::SettingsStore::Reader&) {
+                               meanwhile = second.save(kSavesApp, "MainForm", "Language", "1");
+                               return std::vector<rt::Setting>{{"MainForm", "Players", "2"}};
+                           }),
+              rt::SaveResult::Saved);
+    EXPECT_EQ(meanwhile, rt::SaveResult::InUse);
+    EXPECT_EQ(second.save(kSavesApp, "MainForm", "Language", "1"), rt::SaveResult::Saved);
+    EXPECT_EQ(first.get(kSavesApp, "MainForm", "Players"), "2");
+    EXPECT_EQ(first.get(kSavesApp, "MainForm", "Language"), "1");
+}
+
+// The link is changed to another file while a save waits for the lock of the first: the save
+// takes the lock of the file the link leads to now, and saves there.
+TEST_F(SettingsSaves, ALinkChangedWhileASaveWaitsIsFollowed) {
+    const QString root = dir.path();
+    ASSERT_TRUE(QDir(root).mkdir("conf"));
+    const QByteArray link = QFile::encodeName(root + "/conf/Tuvel Quopa.ini");
+    ASSERT_EQ(::symlink("../one.ini", link.constData()), 0);
+    {
+        QFile one(root + "/one.ini");
+        ASSERT_TRUE(one.open(QIODevice::WriteOnly));
+        one.write("[MainForm]\nPlayers=1\n");
+    }
+    const QByteArray before = contentOf(root + "/one.ini");
+    VirtualLockClock clock;
+    QtSettingsStore waiting((root + "/conf").toStdString(), clock);
+    HeldLock other(root + "/one.ini.guard");
+    clock.duringPause = [&] {
+        if (!other.held()) return;
+        ::unlink(link.constData());
+        ASSERT_EQ(::symlink("../two.ini", link.constData()), 0);
+        other.letGo();
+    };
+    EXPECT_EQ(waiting.save(kSavesApp, "MainForm", "Players", "2"), rt::SaveResult::Saved);
+    EXPECT_EQ(contentOf(root + "/one.ini"), before);
+    EXPECT_EQ(QSettings(root + "/two.ini", QSettings::IniFormat).value("MainForm/Players"), "2");
 }
 
 // Whoever holds the lock removes its file on release, and the next saver may make it anew at
@@ -494,6 +602,70 @@ TEST_F(SettingsSaves, StoreThatCannotBeWrittenIsNamedToThePlayerOnce) {
         EXPECT_EQ(dialogs.messages[0].title, idioma == std::string("0") ? " Aviso" : " Warning");
         EXPECT_EQ(table.front().pontos, 500);  // still shown in this run
     }
+    rt::app().install(rt::Services{});
+}
+
+// A copy stuck with the lock is waited for in full and told of once; while it keeps the lock, the
+// exit's second save is not felt as a second wait. Once it has gone, saves wait in full again: a
+// live copy's slow save is waited for, and the next copy found stuck is told of again.
+TEST_F(SettingsSaves, AStuckCopyThatHasGoneIsNoLongerWaitedForBriefly) {
+    using std::chrono::milliseconds;
+    VirtualLockClock clock;
+    QtSettingsStore waiting(dir.path().toStdString(), clock);
+    testing_support::FakeDialogs dialogs;
+    rt::Services s;
+    s.settings = &waiting;
+    s.dialogs = &dialogs;
+    rt::app().install(s);
+    quopa::Idioma = "1";
+    quopa::AvisouFalhaNaGravacao = false;
+    const auto save = [&](const char* players) {
+        clock.waited = milliseconds(0);
+        return quopa::GravaConfiguracoes({{"MainForm", "Players", players}});
+    };
+    std::vector<pid_t> dead;  // reaped at the end, so that no later copy has their numbers
+
+    const pid_t stuck = copyStoppedInItsSave(store, {"MainForm", "Total", "True"});
+    dead.push_back(stuck);
+    const std::optional<rt::qt::LockHolder> holder = rt::qt::lockHolder(file() + ".guard");
+    if (!holder || holder->process != stuck) {
+        ::kill(stuck, SIGKILL);
+        reap(stuck);
+        rt::app().install(rt::Services{});
+        GTEST_SKIP() << "this file system's locks are not listed with their holders";
+    }
+    EXPECT_FALSE(save("1"));
+    EXPECT_FALSE(save("1"));
+    EXPECT_LE(clock.waited, kUnfelt);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+
+    // The stuck copy goes away; later another copy saves just as this one does, for 0.6 s.
+    ::kill(stuck, SIGKILL);
+    waitForDeath(stuck);
+    pid_t live = copyStoppedInItsSave(store, {"MainForm", "Total", "False"});
+    clock.duringPause = [&] {
+        if (live == 0 || clock.waited < milliseconds(600)) return;
+        ::kill(live, SIGCONT);
+        reap(live);
+        live = 0;
+    };
+    EXPECT_TRUE(save("2"));
+    EXPECT_EQ(live, 0);
+    clock.duringPause = nullptr;
+
+    // The next copy found stuck is told of, and so is one found stuck after that one has gone.
+    for (unsigned copy = 0; copy < 2; ++copy) {
+        const pid_t next = copyStoppedInItsSave(store, {"MainForm", "Total", "True"});
+        dead.push_back(next);
+        EXPECT_FALSE(save("3"));
+        EXPECT_GE(clock.waited, kGivesUpAt);
+        EXPECT_EQ(dialogs.messages.size(), 2u + copy);
+        ::kill(next, SIGKILL);
+        waitForDeath(next);
+    }
+    for (pid_t copy : dead) reap(copy);
+    EXPECT_EQ(store.get(kSavesApp, "MainForm", "Players"), "2");
+    EXPECT_EQ(store.get(kSavesApp, "MainForm", "Total"), "False");
     rt::app().install(rt::Services{});
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -255,17 +256,51 @@ TEST_F(SettingsStore, SaveReplacesTheFileByRenameAndLeavesNoTemporaryFile) {
               QStringList{"Tuvel Quopa.ini"});
 }
 
+// The links of a chain of `count` symbolic links from the store's file in "conf" to `end`, all
+// but the first in "links": name and target, as in the tables below.
+std::vector<std::pair<QString, QString>> chainOfLinks(int count, const QString& end) {
+    std::vector<std::pair<QString, QString>> links{{"conf/Tuvel Quopa.ini", "../links/1"}};
+    for (int i = 1; i < count; ++i)
+        links.push_back(
+            {"links/" + QString::number(i), i + 1 < count ? QString::number(i + 1) : "../" + end});
+    return links;
+}
+
+// The folders the tables below use, under the test folder.
+const QStringList kFolders = {"conf", "dotfiles",  "links",        "links/deep",
+                              "real", "real/conf", "real/dotfiles"};
+
+// Names as one text, as a failed comparison shows them.
+std::string names(const QStringList& list) {
+    return list.join(" | ").toStdString();
+}
+
+// Makes the folders, under `root`, and the links of a row.
+void makeLinks(const QString& root, const std::vector<std::pair<QString, QString>>& links) {
+    for (const QString& folder : kFolders) QDir().mkpath(root + "/" + folder);
+    for (const auto& [link, target] : links) {
+        QDir(root + "/" + link).removeRecursively();
+        ASSERT_EQ(::symlink(QFile::encodeName(QString(target).replace("{root}", root)),
+                            QFile::encodeName(root + "/" + link)),
+                  0)
+            << link.toStdString();
+    }
+}
+
 // A settings file kept with the user's other dotfiles is a symbolic link to them. A save replaces
-// the file at the end of the links, beside it, and leaves the links as they are; the lock stays
-// beside the name the program uses, which every copy of it shares.
+// the file at the end of the links, and leaves the links as they are. The lock, the temporary
+// files and what a killed save left are beside that file, where copies that reach it through
+// other links find them; nothing else there is touched.
 TEST_F(SettingsStore, ASaveThroughSymbolicLinksReplacesTheFileTheyLeadTo) {
     struct Case {
         const char* what;
         const char* folder;  // the store's folder, under the test folder
         // Name (under the test folder) and target ("{root}": the test folder) of each link.
         std::vector<std::pair<QString, QString>> links;
-        const char* file;  // what the save writes, under the test folder
-        bool exists;       // the file is there before the save
+        QString file;  // what the save writes, under the test folder
+        bool exists;   // the file is there before the save
+        // The user's files beside the file, which the save leaves alone.
+        QStringList others = {};
     };
     const QString name = QStringLiteral("Tuvel Quopa.ini");
     const Case cases[] = {
@@ -280,6 +315,12 @@ TEST_F(SettingsStore, ASaveThroughSymbolicLinksReplacesTheFileTheyLeadTo) {
           {"links/middle.ini", "../dotfiles/quopa.ini"}},
          "dotfiles/quopa.ini",
          true},
+        {"relative link further down the chain, read from its own folder",
+         "conf",
+         {{"conf/" + name, "../links/deep/middle.ini"},
+          {"links/deep/middle.ini", "../../dotfiles/quopa.ini"}},
+         "dotfiles/quopa.ini",
+         true},
         {"relative link in a folder reached through a link",
          "conf",
          {{"conf", "real/conf"}, {"real/conf/" + name, "../dotfiles/quopa.ini"}},
@@ -290,20 +331,28 @@ TEST_F(SettingsStore, ASaveThroughSymbolicLinksReplacesTheFileTheyLeadTo) {
          {{"conf/" + name, "../dotfiles/quopa.ini"}},
          "dotfiles/quopa.ini",
          false},
+        {"chain of as many links as the system follows", "conf",
+         chainOfLinks(40, "dotfiles/quopa.ini"), "dotfiles/quopa.ini", true},
+        {"file named like a pattern",
+         "conf",
+         {{"conf/" + name, "../dotfiles/q*.ini"}},
+         "dotfiles/q*.ini",
+         true,
+         {"qother.ini.new-5", "q*.ini.new-old"}},
+        {"file named with brackets",
+         "conf",
+         {{"conf/" + name, "../dotfiles/quopa[1].ini"}},
+         "dotfiles/quopa[1].ini",
+         true,
+         {"quopa1.ini.new-5-1"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         QTemporaryDir top;
         const QString root = top.path();
-        for (const char* folder : {"conf", "links", "dotfiles", "real/conf", "real/dotfiles"})
-            QDir().mkpath(root + "/" + folder);
-        for (const auto& [link, target] : c.links) {
-            QDir(root + "/" + link).removeRecursively();
-            ASSERT_EQ(::symlink(QFile::encodeName(QString(target).replace("{root}", root)),
-                                QFile::encodeName(root + "/" + link)),
-                      0);
-        }
+        makeLinks(root, c.links);
         const QString target = root + "/" + c.file;
+        const QString targetFolder = QFileInfo(target).absolutePath();
         const QString leftover = target + ".new-999-1";
         if (c.exists) {
             QFile old(target);
@@ -311,44 +360,117 @@ TEST_F(SettingsStore, ASaveThroughSymbolicLinksReplacesTheFileTheyLeadTo) {
             old.write("[MainForm]\nTotal=True\n");
             ASSERT_TRUE(QFile(leftover).open(QIODevice::WriteOnly));
         }
+        for (const QString& other : c.others)
+            ASSERT_TRUE(QFile(targetFolder + "/" + other).open(QIODevice::WriteOnly));
         QtSettingsStore linked((root + "/" + c.folder).toStdString());
-        const QString path = linked.filePath(kApp);
+        const QString folder = root + "/" + c.folder;
 
-        bool guardBesideTheName = false;
+        bool lockedBesideTheFile = false, copyBesideTheFile = false;
+        QStringList besideTheName;
         EXPECT_EQ(linked.update(kApp,
                                 [&](const rt::SettingsStore::Reader&) {
-                                    guardBesideTheName = QFileInfo::exists(path + ".guard") &&
-                                                         !QFileInfo::exists(target + ".guard");
+                                    lockedBesideTheFile = QFileInfo::exists(target + ".guard");
+                                    for (const QString& f : QDir(targetFolder).entryList())
+                                        if (f.startsWith(QFileInfo(target).fileName() + ".new-"))
+                                            copyBesideTheFile = true;
+                                    besideTheName =
+                                        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden |
+                                                               QDir::System | QDir::NoDotAndDotDot);
                                     return std::vector<rt::Setting>{{"MainForm", "Players", "2"}};
                                 }),
                   rt::SaveResult::Saved);
-        EXPECT_TRUE(guardBesideTheName);
+        EXPECT_TRUE(lockedBesideTheFile);
+        // (A file not made yet has no copy until the new file is written.)
+        EXPECT_TRUE(copyBesideTheFile || !c.exists);
+        EXPECT_EQ(names(besideTheName), names({name}));
 
         for (const auto& [link, linkTarget] : c.links)
             EXPECT_EQ(linkText(root + "/" + link), QString(linkTarget).replace("{root}", root));
         EXPECT_TRUE(QFileInfo(target).isFile());
         EXPECT_FALSE(QFileInfo(target).isSymLink());
-        EXPECT_EQ(
-            QtSettingsStore((root + "/" + c.folder).toStdString()).get(kApp, "MainForm", "Players"),
-            "2");
+        EXPECT_EQ(QtSettingsStore(folder.toStdString()).get(kApp, "MainForm", "Players"), "2");
         QSettings written(target, QSettings::IniFormat);
         EXPECT_EQ(written.value("MainForm/Players").toString(), "2");
         EXPECT_EQ(written.value("MainForm/Total").toString(), c.exists ? "True" : "");
-        // The temporary files, and what a killed save left, are beside the file.
-        EXPECT_EQ(QDir(QFileInfo(target).absolutePath()).entryList(QDir::Files | QDir::Hidden),
-                  QStringList{QFileInfo(target).fileName()});
-        EXPECT_EQ(QDir(root + "/" + c.folder)
-                      .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                  QStringList{name});
+        // What a killed save left is gone, and the lock with the save.
+        QStringList expected = c.others;
+        expected << QFileInfo(target).fileName();
+        expected.sort();
+        EXPECT_EQ(names(QDir(targetFolder).entryList(QDir::Files | QDir::Hidden)), names(expected));
+        EXPECT_EQ(
+            names(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)),
+            names({name}));
     }
+}
 
-    // A link to a folder that is not there (a disk not mounted, dotfiles not fetched yet) fails
-    // the save and makes nothing: the link stays, to lead to the file when its folder is back.
-    const QString link = dir.path() + "/" + name;
-    ASSERT_EQ(::symlink("nowhere/quopa.ini", QFile::encodeName(link)), 0);
-    EXPECT_EQ(store.save(kApp, "MainForm", "Players", "2"), rt::SaveResult::Unwritable);
-    EXPECT_EQ(linkText(link), "nowhere/quopa.ini");
-    EXPECT_FALSE(QFileInfo::exists(dir.path() + "/nowhere"));
+// The warnings the program logs while this lives.
+class LoggedWarnings {
+  public:
+    LoggedWarnings() {
+        logged().clear();
+        previous_ = qInstallMessageHandler(&keep);
+    }
+    ~LoggedWarnings() { qInstallMessageHandler(previous_); }
+    LoggedWarnings(const LoggedWarnings&) = delete;
+    LoggedWarnings& operator=(const LoggedWarnings&) = delete;
+    std::string text() const { return logged().join('\n').toStdString(); }
+
+  private:
+    static QStringList& logged() {
+        static QStringList warnings;
+        return warnings;
+    }
+    static void keep(QtMsgType, const QMessageLogContext&, const QString& message) {
+        logged() << message;
+    }
+    QtMessageHandler previous_;
+};
+
+// Links that lead to no file a save can write fail the save at once, make nothing and change no
+// link, and the program's log says where they lead. A link into a folder that is not there (a disk
+// not mounted, dotfiles not fetched yet) stays, to lead to the file when its folder is back.
+TEST_F(SettingsStore, ASaveThroughLinksThatLeadNowhereFailsAndSaysWhere) {
+    struct Case {
+        const char* what;
+        std::vector<std::pair<QString, QString>> links;
+        const char* told;  // in the warning, after the store's name
+    };
+    const Case cases[] = {
+        {"loop",
+         {{"conf/Tuvel Quopa.ini", "{root}/links/a"}, {"links/a", "{root}/conf/Tuvel Quopa.ini"}},
+         "its symbolic links loop"},
+        {"more links than the system follows", chainOfLinks(41, "dotfiles/quopa.ini"),
+         "more than 40 symbolic links"},
+        {"folder not there",
+         {{"conf/Tuvel Quopa.ini", "nowhere/quopa.ini"}},
+         "conf/nowhere/quopa.ini, in a folder that cannot be reached"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir top;
+        const QString root = top.path();
+        makeLinks(root, c.links);
+        QtSettingsStore linked((root + "/conf").toStdString());
+        const LoggedWarnings warnings;
+        EXPECT_EQ(linked.save(kApp, "MainForm", "Players", "2"), rt::SaveResult::Unwritable);
+        EXPECT_NE(warnings.text().find(linked.location(kApp)), std::string::npos)
+            << warnings.text();
+        EXPECT_NE(warnings.text().find(c.told), std::string::npos) << warnings.text();
+        QStringList made;
+        for (QDirIterator i(root,
+                            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                            QDirIterator::Subdirectories);
+             i.hasNext();)
+            made << i.next().mid(root.size() + 1);
+        made.sort();
+        QStringList links = kFolders;
+        for (const auto& [link, target] : c.links) {
+            links << link;
+            EXPECT_EQ(linkText(root + "/" + link), QString(target).replace("{root}", root));
+        }
+        links.sort();
+        EXPECT_EQ(names(made), names(links));
+    }
 }
 
 TEST_F(SettingsStore, AReaderNeverSeesAPartlyWrittenFile) {
