@@ -54,22 +54,14 @@ bool GravaConfiguracoes(const std::vector<rt::Setting>& valores) {
 
 bool AtualizaConfiguracoes(const rt::SettingsStore::Change& mudanca) {
     const rt::SaveResult resultado = rt::app().settings().update(kNomeAplicativo, mudanca);
-    switch (resultado) {
-        case rt::SaveResult::Saved:
-            AvisouFalhaNaGravacao = false;
-            return true;
-        case rt::SaveResult::StillInUse:
-            // The player was told when that copy was found holding the file.
-            return false;
-        case rt::SaveResult::InUse:
-            // A copy newly found holding the file, after the one he was told of let go: the
-            // player waited for it, and is told of it.
-            AvisouFalhaNaGravacao = false;
-            break;
-        case rt::SaveResult::Unwritable:
-            break;
+    if (resultado == rt::SaveResult::Saved) {
+        AvisouFalhaNaGravacao = false;
+        return true;
     }
-    AvisaFalhaNaGravacao(resultado);
+    // A copy newly found holding the file, after the one he was told of let go: the player waited
+    // for it, and is told of it. He was told of the copy that still holds it.
+    if (resultado == rt::SaveResult::InUse) AvisouFalhaNaGravacao = false;
+    if (resultado != rt::SaveResult::StillInUse) AvisaFalhaNaGravacao(resultado);
     return false;
 }
 

@@ -18,7 +18,8 @@ MenuBar::MenuBar(QWidget* window) : QMenuBar(window) {
 }
 
 bool MenuBar::worked() const {
-    return worked_ && engaged() && !QApplication::activePopupWidget();
+    // A menu opening ends the player's keyboard mode, so no menu of the bar is open here.
+    return worked_ && engaged();
 }
 
 void MenuBar::letGo() {
@@ -56,14 +57,13 @@ bool MenuBar::eventFilter(QObject* watched, QEvent* event) {
     const bool altReleased = event->type() == QEvent::KeyRelease &&
                              (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Alt ||
                               static_cast<QKeyEvent*>(event)->key() == Qt::Key_Meta);
+    if (!altReleased) return QMenuBar::eventFilter(watched, event);
     const bool wasEngaged = engaged();
     // Qt switches its keyboard mode here when Alt is let go after being pressed alone: on, the bar
     // takes the focus with its first title current; off, it drops its title.
     const bool taken = QMenuBar::eventFilter(watched, event);
-    if (altReleased) {
-        if (!wasEngaged && engaged() && !QApplication::activePopupWidget()) setWorked(true);
-        settle();
-    }
+    if (!wasEngaged && engaged() && !QApplication::activePopupWidget()) setWorked(true);
+    settle();
     return taken;
 }
 
@@ -92,11 +92,9 @@ void MenuBar::setWorked(bool on) {
 }
 
 void MenuBar::settle() {
-    if (QApplication::activePopupWidget() || engaged()) return;
-    setWorked(false);
     // Qt's keyboard mode ended and no control had the focus before: the bar keeps it, with no
     // title current, until the pointer passes over one. The keys are the game's again.
-    if (hasFocus()) letGo();
+    if (!engaged()) letGo();
 }
 
 void MenuBar::menuOpened() {
@@ -105,8 +103,8 @@ void MenuBar::menuOpened() {
 }
 
 void MenuBar::menuClosed() {
-    // Another menu of the bar may have opened in its place (the arrow keys, the pointer).
-    if (!QApplication::activePopupWidget()) letGo();
+    // Nothing when another menu of the bar opened in its place (the arrow keys, the pointer).
+    letGo();
 }
 
 }  // namespace rt::qt

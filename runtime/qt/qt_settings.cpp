@@ -259,7 +259,7 @@ bool replaceStore(const QString& path, const SettingsStore::Change& change) {
 // Says in the program's log why a save of `path` failed; names the file a link leads to.
 void warnNotSaved(const QString& path, const QString& file, const QString& why) {
     QString warning = QStringLiteral("Settings could not be saved to ") + path;
-    if (!file.isEmpty() && file != path) warning += QStringLiteral(", a symbolic link to ") + file;
+    if (!file.isEmpty() && file != path) warning += QStringLiteral(", which leads to ") + file;
     if (!why.isEmpty()) warning += QStringLiteral(": ") + why;
     qWarning("%s", qPrintable(warning));
 }
